@@ -1,0 +1,39 @@
+#include "catalogue/runtimeerror.h"
+#include "documents/shell.h"
+#include "window/mainform.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Reports a runtime error that no routine handled, with its number and
+// message, and ends the program.
+class Application : public QApplication
+{
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const catalogue::RuntimeError &error) {
+            std::fprintf(stderr, "brevanor: run-time error %d: %s\n", error.number(), error.what());
+            std::exit(EXIT_FAILURE);
+        }
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    Application application(argc, argv);
+    const auto shell = documents::createPlatformShell();
+    window::MainForm mainform(*shell);
+    mainform.show();
+    return application.exec();
+}

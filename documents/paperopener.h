@@ -1,0 +1,43 @@
+#pragma once
+
+#include "catalogue/catalogue.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace resultlist {
+class ListItem;
+}
+
+namespace documents {
+
+class Shell;
+
+// The command line that shows the desktop's Open With dialog for a file; the
+// file name follows the final blank directly.
+inline const QString openWithCommand = QStringLiteral("rundll32.exe shell32.dll,OpenAs_RunDLL ");
+
+// Remembers the clicked row's file and opens it through the shell, with the
+// Open With dialog when no application is associated with its type.
+class PaperOpener
+{
+public:
+    PaperOpener(catalogue::Catalogue &state, Shell &shell);
+
+    void ListView1_ItemClick(const resultlist::ListItem &item);
+    void ListView1_DblClick();
+    void ListView1_KeyDown(std::int16_t &KeyCode, std::int16_t Shift);
+    void RunShellExecute(const QString &sTopic, const catalogue::Cell &sFile,
+                         const std::optional<QString> &sParams,
+                         const std::optional<QString> &sDirectory, int nShowCmd);
+
+private:
+    void openSelectedFile();
+
+    catalogue::Catalogue &m_state;
+    Shell &m_shell;
+};
+
+} // namespace documents

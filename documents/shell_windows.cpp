@@ -1,0 +1,80 @@
+#include "shell.h"
+
+#include "catalogue/runtimeerror.h"
+
+#include <QByteArray>
+
+#include <windows.h>
+#include <shellapi.h>
+
+namespace documents {
+
+namespace {
+
+// The Windows shell itself: ShellExecuteA, owned by the desktop window, and
+// new processes started with CreateProcessA.
+class WindowsShell : public Shell
+{
+public:
+    int execute(const QString &verb, const QString &file,
+                const std::optional<QString> &parameters,
+                const std::optional<QString> &directory, int showCommand) override;
+    void startCommandLine(const QString &commandLine, int windowStyle) override;
+};
+
+// Texts go to the "A" functions in the system's ANSI code page; an absent
+// text is passed as null.
+std::optional<QByteArray> ansi(const std::optional<QString> &text)
+{
+    if (!text)
+        return std::nullopt;
+    return text->toLocal8Bit();
+}
+
+const char *pointerTo(const std::optional<QByteArray> &text)
+{
+    return text ? text->constData() : nullptr;
+}
+
+int WindowsShell::execute(const QString &verb, const QString &file,
+                          const std::optional<QString> &parameters,
+                          const std::optional<QString> &directory, int showCommand)
+{
+    // Whatever the shell shows for this request belongs to the desktop, not
+    // to the program's window.
+    HWND owner = GetDesktopWindow();
+    const QByteArray ansiVerb = verb.toLocal8Bit();
+    const QByteArray ansiFile = file.toLocal8Bit();
+    const std::optional<QByteArray> ansiParameters = ansi(parameters);
+    const std::optional<QByteArray> ansiDirectory = ansi(directory);
+    const HINSTANCE result =
+        ShellExecuteA(owner, ansiVerb.constData(), ansiFile.constData(),
+                      pointerTo(ansiParameters), pointerTo(ansiDirectory), showCommand);
+    return static_cast<int>(reinterpret_cast<INT_PTR>(result));
+}
+
+void WindowsShell::startCommandLine(const QString &commandLine, int windowStyle)
+{
+    // CreateProcessA may write into the command line, so it gets a copy.
+    QByteArray command = commandLine.toLocal8Bit();
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(windowStyle);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        throw catalogue::RuntimeError(53, "File not found");
+    // The program never waits for what it starts.
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+} // namespace
+
+std::unique_ptr<Shell> createPlatformShell()
+{
+    return std::make_unique<WindowsShell>();
+}
+
+} // namespace documents

@@ -1,0 +1,43 @@
+#include "listrows.h"
+
+#include "reportlist.h"
+
+namespace resultlist {
+
+namespace {
+
+const QColor fileColor(0, 0, 255);
+
+} // namespace
+
+ListRows::ListRows(const catalogue::Catalogue &state, ReportList &list)
+    : m_state(state)
+    , m_list(list)
+{
+}
+
+void ListRows::skrivposter()
+{
+    m_list.clearItems();
+    for (std::int16_t i = 1; i <= m_state.papercount; ++i) {
+        if (m_state.papers(i, catalogue::visible).isTrue())
+            skrivlinie(i);
+    }
+}
+
+void ListRows::skrivlinie(std::int16_t x)
+{
+    using namespace catalogue;
+    checkSubscript(x, paperRows);
+    const PaperTable &papers = m_state.papers;
+    const int item = m_list.addItem(papers(x, file).text());
+    m_list.setItemForeColor(item, fileColor);
+    m_list.addSubItem(item, papers(x, lastname).text() + QStringLiteral(", ")
+                                + papers(x, firstname).text());
+    m_list.addSubItem(item, papers(x, title).text());
+    m_list.addSubItem(item, m_state.tracks(papers(x, track).toInt16()).text());
+    m_list.addSubItem(item, m_state.sessions(papers(x, session).toInt16()).text());
+    m_list.addSubItem(item, m_state.timeslots(papers(x, timeslot).toInt16()).text());
+}
+
+} // namespace resultlist

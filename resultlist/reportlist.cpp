@@ -1,0 +1,414 @@
+#include "reportlist.h"
+
+#include "catalogue/catalogue.h"
+#include "catalogue/runtimeerror.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLocale>
+
+#include <algorithm>
+#include <numeric>
+
+namespace resultlist {
+
+namespace {
+
+QLocale collationLocale()
+{
+    // The C locale would compare code points; readers of a list of names
+    // expect accented letters beside their base letters.
+    const QLocale system;
+    return system.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                           : system;
+}
+
+Qt::Alignment qtAlignment(int alignment)
+{
+    switch (alignment) {
+    case 1:
+        return Qt::AlignRight;
+    case 2:
+        return Qt::AlignHCenter;
+    default:
+        return Qt::AlignLeft;
+    }
+}
+
+Qt::CursorShape cursorShape(int pointer)
+{
+    static const Qt::CursorShape shapes[] = {
+        Qt::ArrowCursor,    Qt::ArrowCursor,    Qt::CrossCursor,     Qt::IBeamCursor,
+        Qt::ArrowCursor,    Qt::SizeAllCursor,  Qt::SizeBDiagCursor, Qt::SizeVerCursor,
+        Qt::SizeFDiagCursor, Qt::SizeHorCursor, Qt::UpArrowCursor,   Qt::WaitCursor,
+        Qt::ForbiddenCursor, Qt::BusyCursor,    Qt::WhatsThisCursor, Qt::SizeAllCursor,
+    };
+    return shapes[pointer];
+}
+
+// The key's number as key handlers know it: letters and digits by their
+// character, the others by their virtual-key number.
+std::int16_t virtualKeyCode(const QKeyEvent &event)
+{
+    const int key = event.key();
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return std::int16_t(key);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
+        return std::int16_t(112 + key - Qt::Key_F1);
+    switch (key) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    default: return 0;
+    }
+}
+
+std::int16_t shiftState(Qt::KeyboardModifiers modifiers)
+{
+    return std::int16_t((modifiers & Qt::ShiftModifier ? 1 : 0)
+                        | (modifiers & Qt::ControlModifier ? 2 : 0)
+                        | (modifiers & Qt::AltModifier ? 4 : 0));
+}
+
+} // namespace
+
+ReportList::Batch::Batch(ReportList &list)
+    : m_list(list)
+{
+    ++m_list.m_batchDepth;
+}
+
+ReportList::Batch::~Batch()
+{
+    if (--m_list.m_batchDepth == 0 && m_list.m_viewStale)
+        m_list.commit();
+}
+
+ReportList::ReportList(double pixelsPerUnitX, double pixelsPerUnitY, QWidget *parent)
+    : QTreeView(parent)
+    , m_model(new ReportListModel(this))
+    , m_pixelsPerUnitX(pixelsPerUnitX)
+    , m_pixelsPerUnitY(pixelsPerUnitY)
+    , m_collator(collationLocale())
+{
+    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+    m_collator.setNumericMode(false);
+    setModel(m_model);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setEditTriggers(NoEditTriggers);
+    setSelectionBehavior(SelectRows);
+    setSelectionMode(SingleSelection);
+    setAllColumnsShowFocus(true);
+    setSortingEnabled(false);
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+    header()->setSectionsClickable(true);
+    header()->setMinimumSectionSize(0);
+    header()->setSortIndicatorShown(true);
+    connect(header(), &QHeaderView::sectionClicked, this, &ReportList::emitColumnClick);
+    connect(header(), &QHeaderView::sectionResized, this,
+            [this](int logicalIndex, int, int newSize) { rememberResizedColumn(logicalIndex, newSize); });
+    connect(this, &QAbstractItemView::clicked, this, &ReportList::emitItemClick);
+}
+
+int ReportList::addColumnHeader(const QString &caption)
+{
+    m_columns.push_back({caption, 0, header()->defaultSectionSize()});
+    changed();
+    return columnHeaderCount();
+}
+
+void ReportList::checkColumn(int column) const
+{
+    catalogue::checkSubscript(column - 1, columnHeaderCount());
+}
+
+void ReportList::checkItem(int item) const
+{
+    catalogue::checkSubscript(item, itemCount());
+}
+
+QString ReportList::columnCaption(int column) const
+{
+    checkColumn(column);
+    return m_columns[column - 1].caption;
+}
+
+int ReportList::columnAlignment(int column) const
+{
+    checkColumn(column);
+    return m_columns[column - 1].alignment;
+}
+
+void ReportList::setColumnAlignment(int column, int alignment)
+{
+    checkColumn(column);
+    if (alignment < 0 || alignment > 2)
+        throw catalogue::InvalidPropertyValueError();
+    m_columns[column - 1].alignment = alignment;
+    changed();
+}
+
+float ReportList::columnWidth(int column) const
+{
+    checkColumn(column);
+    return float(m_columns[column - 1].widthPixels / m_pixelsPerUnitX);
+}
+
+void ReportList::setColumnWidth(int column, float width)
+{
+    checkColumn(column);
+    if (width < 0)
+        throw catalogue::InvalidPropertyValueError();
+    m_columns[column - 1].widthPixels = qRound(double(width) * m_pixelsPerUnitX);
+    if (column <= m_model->columnCount())
+        applyColumnWidths();
+}
+
+void ReportList::clearItems()
+{
+    m_rows = {}; // a fresh list: the view's copy is not duplicated
+    m_order = {};
+    m_keys.clear();
+    m_orderStale = false;
+    changed();
+}
+
+int ReportList::addItem(const QString &text)
+{
+    m_rows.append(ListRow{QStringList{text}, QColor()});
+    const int item = itemCount() - 1;
+    if (m_sorted)
+        m_orderStale = true;
+    else if (!m_orderStale)
+        m_order.append(item);
+    changed();
+    return item;
+}
+
+void ReportList::setItemForeColor(int item, const QColor &color)
+{
+    checkItem(item);
+    m_rows[item].foreColor = color;
+    changed();
+}
+
+void ReportList::addSubItem(int item, const QString &text)
+{
+    checkItem(item);
+    QStringList &cells = m_rows[item].cells;
+    cells.append(text);
+    if (cells.size() - 1 == m_keysColumn && item < int(m_keys.size()))
+        m_keys.erase(m_keys.begin() + item, m_keys.end());
+    if (m_sorted)
+        m_orderStale = true;
+    changed();
+}
+
+QString ReportList::cellText(int position, int cell) const
+{
+    checkItem(position);
+    ensureOrder();
+    return m_rows[m_order[position]].cells.value(cell);
+}
+
+QColor ReportList::itemForeColor(int position) const
+{
+    checkItem(position);
+    ensureOrder();
+    return m_rows[m_order[position]].foreColor;
+}
+
+void ReportList::setMousePointer(int shape)
+{
+    if (shape < defaultPointer || shape > lastPointerShape)
+        throw catalogue::InvalidPropertyValueError();
+    m_mousePointer = shape;
+    if (shape == defaultPointer)
+        unsetCursor();
+    else
+        setCursor(cursorShape(shape));
+}
+
+void ReportList::lockWindowUpdate()
+{
+    setUpdatesEnabled(false);
+}
+
+void ReportList::unlockWindowUpdate()
+{
+    setUpdatesEnabled(true);
+}
+
+void ReportList::setSortKey(std::int16_t key)
+{
+    if (key < 0)
+        throw catalogue::InvalidPropertyValueError();
+    m_sortKey = key;
+    orderChanged();
+}
+
+void ReportList::setSortOrder(int order)
+{
+    if (order != ascending && order != descending)
+        throw catalogue::InvalidPropertyValueError();
+    m_sortOrder = order;
+    orderChanged();
+}
+
+void ReportList::setSorted(bool sorted)
+{
+    ensureOrder(); // switching sorting off keeps the order the rows have
+    m_sorted = sorted;
+    orderChanged();
+}
+
+void ReportList::orderChanged()
+{
+    if (m_sorted)
+        m_orderStale = true;
+    changed();
+}
+
+void ReportList::changed()
+{
+    m_viewStale = true;
+    if (m_batchDepth == 0)
+        commit();
+}
+
+void ReportList::ensureOrder() const
+{
+    if (!m_orderStale)
+        return;
+    m_orderStale = false;
+    m_order.resize(m_rows.size());
+    std::iota(m_order.begin(), m_order.end(), 0);
+    if (m_sorted)
+        sortOrderOfRows();
+}
+
+void ReportList::updateKeys() const
+{
+    if (m_keysColumn != m_sortKey) {
+        m_keys.clear();
+        m_keysColumn = m_sortKey;
+    }
+    m_keys.reserve(m_rows.size());
+    for (auto row = qsizetype(m_keys.size()); row < m_rows.size(); ++row)
+        m_keys.push_back(m_collator.sortKey(m_rows[row].cells.value(m_keysColumn)));
+}
+
+void ReportList::sortOrderOfRows() const
+{
+    updateKeys();
+    // A stable sort: rows with equal texts stay in the order they were appended.
+    if (m_sortOrder == ascending) {
+        std::stable_sort(m_order.begin(), m_order.end(),
+                         [this](int a, int b) { return m_keys[a].compare(m_keys[b]) < 0; });
+    } else {
+        std::stable_sort(m_order.begin(), m_order.end(),
+                         [this](int a, int b) { return m_keys[b].compare(m_keys[a]) < 0; });
+    }
+}
+
+void ReportList::commit()
+{
+    ensureOrder();
+    m_viewStale = false;
+    ListSnapshot snapshot{m_rows, m_order, {}, {}};
+    for (const Column &column : m_columns) {
+        snapshot.captions.append(column.caption);
+        snapshot.alignments.append(qtAlignment(column.alignment));
+    }
+    m_model->present(std::move(snapshot));
+    applyColumnWidths();
+    const bool indicated = m_sorted && m_sortKey < columnHeaderCount();
+    header()->setSortIndicator(indicated ? m_sortKey : -1,
+                               m_sortOrder == ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    // A list with rows always has a current row for keyboard and screen-reader
+    // users; making it current is not a click.
+    if (m_model->rowCount() > 0)
+        selectionModel()->setCurrentIndex(m_model->index(0, 0), QItemSelectionModel::NoUpdate);
+}
+
+void ReportList::applyColumnWidths()
+{
+    m_applyingWidths = true;
+    for (int i = 0; i < m_model->columnCount(); ++i)
+        header()->resizeSection(i, m_columns[i].widthPixels);
+    m_applyingWidths = false;
+}
+
+void ReportList::rememberResizedColumn(int logicalIndex, int newSize)
+{
+    if (!m_applyingWidths && logicalIndex < columnHeaderCount())
+        m_columns[logicalIndex].widthPixels = newSize;
+}
+
+float ReportList::widthInUnits() const
+{
+    return float(width() / m_pixelsPerUnitX);
+}
+
+void ReportList::setWidthInUnits(float width)
+{
+    if (width < 0)
+        throw catalogue::InvalidPropertyValueError();
+    resize(qRound(double(width) * m_pixelsPerUnitX), height());
+}
+
+float ReportList::heightInUnits() const
+{
+    return float(height() / m_pixelsPerUnitY);
+}
+
+void ReportList::setHeightInUnits(float height)
+{
+    if (height < 0)
+        throw catalogue::InvalidPropertyValueError();
+    resize(width(), qRound(double(height) * m_pixelsPerUnitY));
+}
+
+void ReportList::emitItemClick(const QModelIndex &index)
+{
+    emit itemClick(ListItem(index.siblingAtColumn(0).data().toString()));
+}
+
+void ReportList::emitColumnClick(int logicalIndex)
+{
+    emit columnClick(logicalIndex + 1);
+}
+
+void ReportList::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QTreeView::mouseDoubleClickEvent(event);
+    emit dblClick();
+}
+
+void ReportList::keyPressEvent(QKeyEvent *event)
+{
+    std::int16_t keyCode = virtualKeyCode(*event);
+    emit keyDown(keyCode, shiftState(event->modifiers()));
+    QTreeView::keyPressEvent(event);
+}
+
+} // namespace resultlist

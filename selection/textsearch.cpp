@@ -1,0 +1,52 @@
+#include "textsearch.h"
+
+#include "textcontrol.h"
+
+#include "resultlist/listrows.h"
+#include "resultlist/reportlist.h"
+
+namespace selection {
+
+TextSearch::TextSearch(const catalogue::Catalogue &state, resultlist::ListRows &rows,
+                       resultlist::ReportList &list, TextControl &searchBox)
+    : m_state(state)
+    , m_rows(rows)
+    , m_list(list)
+    , m_searchBox(searchBox)
+{
+}
+
+void TextSearch::Text1_Change()
+{
+    if (!m_searchBox.text().isEmpty())
+        filtersearch();
+    else
+        m_rows.skrivposter();
+}
+
+void TextSearch::filtersearch()
+{
+    // The box cannot change during a pass, so its text is read once.
+    const QString searchText = m_searchBox.text();
+    m_list.clearItems();
+    for (std::int16_t i = 1; i <= m_state.papercount; ++i) {
+        if (m_state.papers(i, catalogue::visible).isTrue() && matches(i, searchText))
+            m_rows.skrivlinie(i);
+    }
+}
+
+bool TextSearch::matches(int row, const QString &searchText) const
+{
+    using namespace catalogue;
+    const auto contains = [&](int column) {
+        return m_state.papers(row, column).text().contains(searchText, Qt::CaseInsensitive);
+    };
+    return contains(firstname) || contains(lastname) || contains(title);
+}
+
+void TextSearch::Command1_Click()
+{
+    m_searchBox.setText(QString());
+}
+
+} // namespace selection

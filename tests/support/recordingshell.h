@@ -1,0 +1,47 @@
+#pragma once
+
+#include "catalogue/runtimeerror.h"
+#include "documents/shell.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// A shell that records every request and answers with a chosen code.
+class RecordingShell : public documents::Shell
+{
+public:
+    struct Request
+    {
+        QString verb;
+        QString file;
+        std::optional<QString> parameters;
+        std::optional<QString> directory;
+        int showCommand;
+    };
+    struct Started
+    {
+        QString commandLine;
+        int windowStyle;
+    };
+
+    int execute(const QString &verb, const QString &file, const std::optional<QString> &parameters,
+                const std::optional<QString> &directory, int showCommand) override
+    {
+        requests.append({verb, file, parameters, directory, showCommand});
+        return answer;
+    }
+
+    void startCommandLine(const QString &commandLine, int windowStyle) override
+    {
+        started.append({commandLine, windowStyle});
+        if (failToStart)
+            throw catalogue::RuntimeError(53, "File not found");
+    }
+
+    int answer = 42;
+    bool failToStart = false;
+    QList<Request> requests;
+    QList<Started> started;
+};

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "recordingshell.h"
+
+#include "catalogue/builtincontent.h"
+#include "resultlist/reportlist.h"
+#include "window/mainform.h"
+#include "window/picklist.h"
+#include "window/searchbox.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+// Drives the real window as a user does, and reads back what it shows.
+class WindowDriver
+{
+public:
+    WindowDriver()
+        : m_form(std::make_unique<window::MainForm>(shell))
+    {
+    }
+
+    window::MainForm &form() { return *m_form; }
+    const catalogue::Catalogue &state() const { return m_form->state(); }
+
+    template<typename T = QWidget>
+    T *control(const char *name) const
+    {
+        auto *found = m_form->findChild<T *>(QString::fromLatin1(name));
+        Q_ASSERT(found);
+        return found;
+    }
+
+    resultlist::ReportList *list() const { return control<resultlist::ReportList>("ListView1"); }
+    window::SearchBox *searchBox() const { return control<window::SearchBox>("Text1"); }
+    window::PickList *tracks() const { return control<window::PickList>("Combo1"); }
+    window::PickList *timeslots() const { return control<window::PickList>("Combo2"); }
+    window::PickList *sessions() const { return control<window::PickList>("Combo3"); }
+
+    // Picks an entry with the arrow keys, as a keyboard user does.
+    static bool pick(window::PickList *pickList, const QString &text)
+    {
+        const int target = pickList->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (target < 0)
+            return false;
+        while (pickList->currentIndex() != target) {
+            const int before = pickList->currentIndex();
+            QTest::keyClick(pickList, before < target ? Qt::Key_Down : Qt::Key_Up);
+            if (pickList->currentIndex() == before)
+                return false;
+        }
+        return true;
+    }
+
+    // Types text into the search box key by key; any character, not only Latin-1.
+    void type(const QString &text)
+    {
+        for (QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(searchBox(), &press);
+        }
+    }
+
+    void clickButton(const char *name) { QTest::mouseClick(control(name), Qt::LeftButton); }
+
+    // Clicks the header of column `column` (counted from 1).
+    void clickHeader(int column)
+    {
+        QHeaderView *header = list()->header();
+        const int x = header->sectionViewportPosition(column - 1) + header->sectionSize(column - 1) / 2;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+    }
+
+    // The centre of the row at display position `position` in the list.
+    QPoint rowPoint(int position) const
+    {
+        const QModelIndex index = list()->model()->index(position, 1);
+        return list()->visualRect(index).center();
+    }
+
+    void clickRow(int position)
+    {
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rowPoint(position));
+    }
+
+    // The list's rows as a user sees them, each as its six cells.
+    QList<QStringList> shownRows() const
+    {
+        QList<QStringList> rows;
+        const QAbstractItemModel *model = list()->model();
+        for (int r = 0; r < model->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < model->columnCount(); ++c)
+                cells.append(model->index(r, c).data().toString());
+            rows.append(cells);
+        }
+        return rows;
+    }
+
+    // The built-in rows (numbered from 1) for which `keep` holds.
+    static QList<int> builtinRowsWhere(const std::function<bool(const catalogue::BuiltinRow &)> &keep)
+    {
+        QList<int> rows;
+        for (int i = 0; i < int(catalogue::builtinRows.size()); ++i) {
+            if (keep(catalogue::builtinRows[i]))
+                rows.append(i + 1);
+        }
+        return rows;
+    }
+
+    RecordingShell shell;
+
+private:
+    std::unique_ptr<window::MainForm> m_form;
+};

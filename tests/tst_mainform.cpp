@@ -1,0 +1,340 @@
+// The window as it opens: its controls, start-up and the category filters.
+#include "support/windowdriver.h"
+
+#include "window/picturebutton.h"
+#include "window/userscale.h"
+
+#include <QCollator>
+#include <QLabel>
+
+using catalogue::BuiltinRow;
+
+class TestMainForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void controlsStandWhereDesigned_data();
+    void controlsStandWhereDesigned();
+    void fontsAreThoseAskedFor_data();
+    void fontsAreThoseAskedFor();
+    void windowShowsItsCaptionAndSize();
+    void tabWalksTheControlsInOrder();
+    void backgroundAndButtonFacesAreLightBlue();
+    void startupListsEveryRowSortedByAuthor();
+    void startupFillsThePickLists();
+    void columnsKeepStartupWidthsBeforeLayout();
+    void rowsShowCatalogueCells();
+    void filtersNarrowByAnd();
+    void keynotesThroughAnyOneList_data();
+    void keynotesThroughAnyOneList();
+    void sessionsWithTrailingBlankStillPick_data();
+    void sessionsWithTrailingBlankStillPick();
+    void unusedSessionLeavesEmptyListWithHeaders();
+    void resetBringsBackEveryRowAndKeepsSortAndFile();
+};
+
+void TestMainForm::controlsStandWhereDesigned_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("pixels");
+    QTest::addColumn<int>("tabIndex");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Label6") << "Label6" << QRect(24, 24, 585, 17) << 12
+                            << "Papers presented at the 4th Brevanor Conference 2002 in full paper version.";
+    QTest::newRow("Label5") << "Label5" << QRect(24, 64, 113, 17) << 10 << "Search author or title:";
+    QTest::newRow("Text1") << "Text1" << QRect(152, 64, 265, 19) << 1 << "";
+    QTest::newRow("Command1") << "Command1" << QRect(440, 64, 145, 20) << 2 << "Reset Search";
+    QTest::newRow("Label1") << "Label1" << QRect(24, 112, 105, 17) << 0 << "Sort papers...";
+    QTest::newRow("Command2") << "Command2" << QRect(152, 110, 137, 20) << 3 << "Reset Sort Criteria";
+    QTest::newRow("Label2") << "Label2" << QRect(24, 136, 105, 17) << 7 << "by track:";
+    QTest::newRow("Combo1") << "Combo1" << QRect(152, 136, 433, 21) << 4 << "All tracks";
+    QTest::newRow("Label4") << "Label4" << QRect(24, 160, 105, 17) << 9 << "by session:";
+    QTest::newRow("Combo3") << "Combo3" << QRect(152, 160, 433, 21) << 5 << "All sessions";
+    QTest::newRow("Label3") << "Label3" << QRect(24, 184, 105, 17) << 8 << "by timeslot:";
+    QTest::newRow("Combo2") << "Combo2" << QRect(152, 184, 433, 21) << 6 << "All timeslots";
+    QTest::newRow("ListView1") << "ListView1" << QRect(24, 240, 765, 353) << 11 << "";
+}
+
+void TestMainForm::controlsStandWhereDesigned()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, pixels);
+    QFETCH(int, tabIndex);
+    QFETCH(QString, text);
+    WindowDriver driver;
+    QWidget *control = driver.control(name.toLatin1().constData());
+    QCOMPARE(control->geometry(), pixels);
+    QCOMPARE(control->property("TabIndex").toInt(), tabIndex);
+    QString shown;
+    if (auto *label = qobject_cast<QLabel *>(control))
+        shown = label->text();
+    else if (auto *button = qobject_cast<QAbstractButton *>(control))
+        shown = button->text();
+    else if (auto *pickList = qobject_cast<window::PickList *>(control))
+        shown = pickList->text();
+    else if (auto *box = qobject_cast<window::SearchBox *>(control))
+        shown = box->text();
+    QCOMPARE(shown, text);
+}
+
+void TestMainForm::fontsAreThoseAskedFor_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::newRow("heading") << "Label6" << "Arial" << 9.75 << true;
+    for (const char *name : {"Label5", "Text1", "Command1", "Combo3", "ListView1"})
+        QTest::newRow(name) << name << "MS Sans Serif" << 8.25 << false;
+}
+
+void TestMainForm::fontsAreThoseAskedFor()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, family);
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    WindowDriver driver;
+    const QFont font = driver.control(name.toLatin1().constData())->font();
+    QCOMPARE(font.family(), family);
+    QCOMPARE(font.pointSizeF(), points);
+    QCOMPARE(font.bold(), bold);
+}
+
+void TestMainForm::windowShowsItsCaptionAndSize()
+{
+    WindowDriver driver;
+    QCOMPARE(driver.form().windowTitle(), QStringLiteral("Brevanor 2002"));
+    QCOMPARE(driver.form().size(), QSize(812, 624));
+    QVERIFY(!driver.form().windowIcon().isNull());
+    QVERIFY(driver.form().windowIcon().availableSizes().contains(QSize(16, 16)));
+    QCOMPARE(driver.form().ScaleWidth(), 800.0f);
+    QVERIFY(qAbs(driver.form().ScaleHeight() - 607.79) < 0.01);
+    auto *black = driver.control<QLabel>("Label5");
+    QCOMPARE(black->palette().color(QPalette::WindowText), QColor(Qt::black));
+}
+
+void TestMainForm::tabWalksTheControlsInOrder()
+{
+    WindowDriver driver;
+    driver.form().show();
+    QVERIFY(QTest::qWaitForWindowActive(&driver.form()));
+    QCOMPARE(QApplication::focusWidget(), driver.control("Text1"));
+    const char *order[] = {"Command1", "Command2", "Combo1", "Combo3", "Combo2", "ListView1", "Text1"};
+    for (const char *name : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+    }
+}
+
+void TestMainForm::backgroundAndButtonFacesAreLightBlue()
+{
+    WindowDriver driver;
+    const QColor blue(0x8d, 0xb1, 0xc7);
+    driver.form().resize(2100, 1650);
+    const QImage image = driver.form().grab().toImage();
+    QCOMPARE(image.pixelColor(10, 10), blue);
+    QCOMPARE(image.pixelColor(2040, 200), blue);
+    QCOMPARE(image.pixelColor(10, 1590), blue);
+    // Over a label's text area the blue shows around the letters.
+    QCOMPARE(image.pixelColor(130, 128), blue);
+    QVERIFY(image.pixelColor(2070, 100) != blue);
+    QVERIFY(image.pixelColor(10, 1620) != blue);
+    auto *button = driver.control("Command2");
+    const QImage face = button->grab().toImage();
+    QCOMPARE(face.pixelColor(6, face.height() / 2), blue);
+    QCOMPARE(face.pixelColor(face.width() - 6, face.height() - 5), blue);
+}
+
+void TestMainForm::startupListsEveryRowSortedByAuthor()
+{
+    WindowDriver driver;
+    const QList<QStringList> rows = driver.shownRows();
+    QCOMPARE(rows.size(), 178);
+    QCOMPARE(driver.list()->model()->columnCount(), 6);
+    QCollator collator(QLocale(QLocale::English, QLocale::UnitedStates));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    for (int i = 1; i < rows.size(); ++i)
+        QVERIFY2(collator.compare(rows[i - 1][1], rows[i][1]) <= 0, qPrintable(rows[i][1]));
+    for (const QStringList &row : rows) {
+        for (int cell = 3; cell <= 5; ++cell)
+            QVERIFY(!row[cell].isEmpty());
+    }
+    QVERIFY(driver.state().selectedfile.isEmpty());
+    QCOMPARE(driver.list()->sortKey(), 1);
+    QCOMPARE(driver.list()->sortOrder(), int(resultlist::ascending));
+    QVERIFY(driver.list()->isSorted());
+}
+
+void TestMainForm::startupFillsThePickLists()
+{
+    WindowDriver driver;
+    QCOMPARE(driver.tracks()->count(), 15);
+    QCOMPARE(driver.timeslots()->count(), 8);
+    QCOMPARE(driver.sessions()->count(), 49);
+    QCOMPARE(driver.sessions()->itemText(48), QString::fromUtf8(catalogue::sessionNames[48]));
+    QVERIFY(!driver.tracks()->isEditable());
+    QCOMPARE(driver.state().papercount, 178);
+    QVERIFY(driver.state().sessions(49).isEmpty());
+    QVERIFY(driver.state().papers(0, catalogue::visible).isEmpty());
+}
+
+void TestMainForm::columnsKeepStartupWidthsBeforeLayout()
+{
+    WindowDriver driver; // never shown, so never laid out
+    const float widths[] = {6, 10, 27, 10, 13, 10};
+    const char *captions[] = {"Open", "Author", "Title", "Track", "Session", "Time slot"};
+    for (int i = 1; i <= 6; ++i) {
+        QCOMPARE(driver.list()->columnWidth(i), float(qRound(widths[i - 1] * window::pixelsPerUnitX) / window::pixelsPerUnitX));
+        QCOMPARE(driver.list()->header()->sectionSize(i - 1), qRound(widths[i - 1] * window::pixelsPerUnitX));
+        QCOMPARE(driver.list()->model()->headerData(i - 1, Qt::Horizontal).toString(),
+                 QString::fromLatin1(captions[i - 1]));
+    }
+}
+
+void TestMainForm::rowsShowCatalogueCells()
+{
+    WindowDriver driver;
+    const QList<QStringList> rows = driver.shownRows();
+    // Every built-in row shows once, with its names looked up by code.
+    QMultiMap<QString, QStringList> shown;
+    for (const QStringList &row : rows)
+        shown.insert(row[0] + row[1] + row[2], row);
+    for (const BuiltinRow &source : catalogue::builtinRows) {
+        const QString author = QString::fromUtf8(source.lastname) + ", " + QString::fromUtf8(source.firstname);
+        const QString key = QString::fromUtf8(source.file) + author + QString::fromUtf8(source.title);
+        QVERIFY2(shown.contains(key), qPrintable(key));
+        const QStringList row = shown.value(key);
+        QCOMPARE(row[3], QString::fromUtf8(catalogue::trackNames[atoi(source.track)]));
+        QCOMPARE(row[4], QString::fromUtf8(catalogue::sessionNames[atoi(source.session)]));
+        QCOMPARE(row[5], QString::fromUtf8(catalogue::timeslotNames[atoi(source.timeslot)]));
+    }
+    const QAbstractItemModel *model = driver.list()->model();
+    QCOMPARE(model->index(0, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 255));
+    QVERIFY(!model->index(0, 1).data(Qt::ForegroundRole).isValid());
+}
+
+void TestMainForm::filtersNarrowByAnd()
+{
+    WindowDriver driver;
+    // The track with most rows, then a timeslot and a session one of its rows has.
+    const BuiltinRow &sample = catalogue::builtinRows[40];
+    const QString track = QString::fromUtf8(catalogue::trackNames[atoi(sample.track)]);
+    const QString timeslot = QString::fromUtf8(catalogue::timeslotNames[atoi(sample.timeslot)]);
+    const QString session = QString::fromUtf8(catalogue::sessionNames[atoi(sample.session)]);
+
+    QVERIFY(WindowDriver::pick(driver.tracks(), track));
+    const auto byTrack = WindowDriver::builtinRowsWhere(
+        [&](const BuiltinRow &r) { return !strcmp(r.track, sample.track); });
+    QCOMPARE(driver.list()->itemCount(), byTrack.size());
+    QCOMPARE(driver.state().trackfilter, atoi(sample.track));
+
+    QVERIFY(WindowDriver::pick(driver.timeslots(), timeslot));
+    const auto byBoth = WindowDriver::builtinRowsWhere([&](const BuiltinRow &r) {
+        return !strcmp(r.track, sample.track) && !strcmp(r.timeslot, sample.timeslot);
+    });
+    QCOMPARE(driver.list()->itemCount(), byBoth.size());
+
+    QVERIFY(WindowDriver::pick(driver.sessions(), session));
+    const auto byAll = WindowDriver::builtinRowsWhere([&](const BuiltinRow &r) {
+        return !strcmp(r.track, sample.track) && !strcmp(r.timeslot, sample.timeslot)
+            && !strcmp(r.session, sample.session);
+    });
+    QCOMPARE(driver.list()->itemCount(), byAll.size());
+    QVERIFY(byAll.size() >= 1);
+    for (const QStringList &row : driver.shownRows()) {
+        QCOMPARE(row[3], track);
+        QCOMPARE(row[4], session);
+        QCOMPARE(row[5], timeslot);
+    }
+
+    // "All tracks" lifts the track filter only.
+    QVERIFY(WindowDriver::pick(driver.tracks(), "All tracks"));
+    QCOMPARE(driver.state().trackfilter, 0);
+    const auto withoutTrack = WindowDriver::builtinRowsWhere([&](const BuiltinRow &r) {
+        return !strcmp(r.timeslot, sample.timeslot) && !strcmp(r.session, sample.session);
+    });
+    QCOMPARE(driver.list()->itemCount(), withoutTrack.size());
+}
+
+void TestMainForm::keynotesThroughAnyOneList_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::newRow("track") << "Combo1";
+    QTest::newRow("timeslot") << "Combo2";
+    QTest::newRow("session") << "Combo3";
+}
+
+void TestMainForm::keynotesThroughAnyOneList()
+{
+    QFETCH(QString, list);
+    WindowDriver driver;
+    QVERIFY(WindowDriver::pick(driver.control<window::PickList>(list.toLatin1().constData()), "Keynotes"));
+    const QList<QStringList> rows = driver.shownRows();
+    QCOMPARE(rows.size(), 3);
+    for (const QStringList &row : rows) {
+        QCOMPARE(row[3], QStringLiteral("Keynotes"));
+        QCOMPARE(row[4], QStringLiteral("Keynotes"));
+        QCOMPARE(row[5], QStringLiteral("Keynotes"));
+    }
+}
+
+void TestMainForm::sessionsWithTrailingBlankStillPick_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::newRow("21") << 21;
+    QTest::newRow("22") << 22;
+    QTest::newRow("48") << 48;
+}
+
+void TestMainForm::sessionsWithTrailingBlankStillPick()
+{
+    QFETCH(int, code);
+    WindowDriver driver;
+    const QString name = QString::fromUtf8(catalogue::sessionNames[code]);
+    QVERIFY(name.endsWith(u' '));
+    QVERIFY(WindowDriver::pick(driver.sessions(), name));
+    QCOMPARE(driver.state().sessionfilter, code);
+    const auto expected = WindowDriver::builtinRowsWhere(
+        [&](const BuiltinRow &r) { return atoi(r.session) == code; });
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(driver.list()->itemCount(), expected.size());
+    for (const QStringList &row : driver.shownRows())
+        QCOMPARE(row[4], name);
+}
+
+void TestMainForm::unusedSessionLeavesEmptyListWithHeaders()
+{
+    WindowDriver driver;
+    QVERIFY(WindowDriver::pick(driver.sessions(), QString::fromUtf8(catalogue::sessionNames[26])));
+    QCOMPARE(driver.state().sessionfilter, 26);
+    QCOMPARE(driver.list()->model()->rowCount(), 0);
+    QCOMPARE(driver.list()->model()->columnCount(), 6);
+}
+
+void TestMainForm::resetBringsBackEveryRowAndKeepsSortAndFile()
+{
+    WindowDriver driver;
+    driver.form().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&driver.form()));
+    driver.clickHeader(3); // sort by title
+    driver.clickRow(0);
+    const QString clicked = driver.state().selectedfile.text();
+    QVERIFY(clicked.endsWith(".doc") || clicked.endsWith(".pdf"));
+    QVERIFY(WindowDriver::pick(driver.tracks(), QString::fromUtf8(catalogue::trackNames[3])));
+    QVERIFY(WindowDriver::pick(driver.sessions(), QString::fromUtf8(catalogue::sessionNames[26])));
+    QCOMPARE(driver.list()->itemCount(), 0);
+
+    driver.clickButton("Command2");
+    QCOMPARE(driver.list()->itemCount(), 178);
+    QCOMPARE(driver.tracks()->text(), QStringLiteral("All tracks"));
+    QCOMPARE(driver.timeslots()->text(), QStringLiteral("All timeslots"));
+    QCOMPARE(driver.sessions()->text(), QStringLiteral("All sessions"));
+    QCOMPARE(driver.state().trackfilter + driver.state().timeslotfilter + driver.state().sessionfilter, 0);
+    QCOMPARE(driver.list()->sortKey(), 2);
+    QCOMPARE(driver.state().selectedfile.text(), clicked);
+}
+
+QTEST_MAIN(TestMainForm)
+#include "tst_mainform.moc"

@@ -1,0 +1,280 @@
+#include "mainform.h"
+
+#include "appicon.h"
+#include "picklist.h"
+#include "picturebutton.h"
+#include "searchbox.h"
+#include "userscale.h"
+
+#include "catalogue/builtincontent.h"
+#include "resultlist/columnsort.h"
+#include "resultlist/reportlist.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+
+namespace window {
+
+const QColor MainForm::pictureBlue(0x8d, 0xb1, 0xc7);
+
+namespace {
+
+QFont windowFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+QFont headingFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(9.75);
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+QLabel *makeLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setFocusPolicy(Qt::NoFocus);
+    label->setAttribute(Qt::WA_TranslucentBackground); // the window's blue shows through
+    return label;
+}
+
+// Left, top, width and height in twips.
+void place(QWidget *control, int left, int top, int width, int height, int tabIndex)
+{
+    control->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                         twipsToPixels(height));
+    control->setProperty("TabIndex", tabIndex);
+}
+
+DividingLine lineAt(int x1, int y1, int x2, int y2)
+{
+    return {float(twipsToUnitsX(x1)), float(twipsToUnitsY(y1)), float(twipsToUnitsX(x2)),
+            float(twipsToUnitsY(y2))};
+}
+
+// Each column's share of the list's width, in header order.
+constexpr double columnShares[] = {0.07, 0.13, 0.33, 0.13, 0.17, 0.13};
+
+class ClickedHeader : public resultlist::ColumnHeader
+{
+public:
+    explicit ClickedHeader(int index) : m_index(index) {}
+    int index() const override { return m_index; }
+
+private:
+    int m_index;
+};
+
+} // namespace
+
+MainForm::MainForm(documents::Shell &shell, QWidget *parent)
+    : QWidget(parent)
+    , Label6(makeLabel(QStringLiteral("Papers presented at the 4th Brevanor Conference 2002 in "
+                                      "full paper version."),
+                       this))
+    , Label5(makeLabel(QStringLiteral("Search author or title:"), this))
+    , Text1(new SearchBox(this))
+    , Command1(new PictureButton(QStringLiteral("Reset Search"), pictureBlue, this))
+    , Label1(makeLabel(QStringLiteral("Sort papers..."), this))
+    , Command2(new PictureButton(QStringLiteral("Reset Sort Criteria"), pictureBlue, this))
+    , Label2(makeLabel(QStringLiteral("by track:"), this))
+    , Combo1(new PickList(this))
+    , Label4(makeLabel(QStringLiteral("by session:"), this))
+    , Combo3(new PickList(this))
+    , Label3(makeLabel(QStringLiteral("by timeslot:"), this))
+    , Combo2(new PickList(this))
+    , ListView1(new resultlist::ReportList(pixelsPerUnitX, pixelsPerUnitY, this))
+    , m_line1(lineAt(360, 1440, 11760, 1440))
+    , m_line2(lineAt(360, 3240, 11760, 3240))
+    , m_rows(m_state, *ListView1)
+    , m_search(m_state, m_rows, *ListView1, *Text1)
+    , m_filters(m_state, m_rows, {*Combo1, *Combo2, *Combo3}, *Text1, m_search)
+    , m_opener(m_state, shell)
+{
+    createControls();
+    placeControls();
+    setTabOrder();
+    bindEvents();
+    handle([this] { Form_Load(); });
+}
+
+MainForm::~MainForm() = default;
+
+void MainForm::createControls()
+{
+    setObjectName(QStringLiteral("mainform"));
+    setWindowTitle(QStringLiteral("Brevanor 2002"));
+    setWindowIcon(appIcon());
+    setFont(windowFont());
+    Label6->setFont(headingFont());
+    QPalette black = Label5->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    Label5->setPalette(black);
+    ListView1->setAccessibleName(QStringLiteral("Papers"));
+    const std::pair<QWidget *, const char *> names[] = {
+        {Label6, "Label6"}, {Label5, "Label5"},   {Text1, "Text1"},   {Command1, "Command1"},
+        {Label1, "Label1"}, {Command2, "Command2"}, {Label2, "Label2"}, {Combo1, "Combo1"},
+        {Label4, "Label4"}, {Combo3, "Combo3"},   {Label3, "Label3"}, {Combo2, "Combo2"},
+        {ListView1, "ListView1"},
+    };
+    for (const auto &[control, name] : names)
+        control->setObjectName(QString::fromLatin1(name));
+    resize(designClientSize);
+}
+
+void MainForm::placeControls()
+{
+    place(Label6, 360, 360, 8775, 255, 12);
+    place(Label5, 360, 960, 1695, 255, 10);
+    place(Text1, 2280, 960, 3975, 285, 1);
+    place(Command1, 6600, 960, 2175, 293, 2);
+    place(Label1, 360, 1680, 1575, 255, 0);
+    place(Command2, 2280, 1648, 2055, 293, 3);
+    place(Label2, 360, 2040, 1575, 255, 7);
+    place(Combo1, 2280, 2040, 6495, 315, 4);
+    place(Label4, 360, 2400, 1575, 255, 9);
+    place(Combo3, 2280, 2400, 6495, 315, 5);
+    place(Label3, 360, 2760, 1575, 255, 8);
+    place(Combo2, 2280, 2760, 6495, 315, 6);
+    place(ListView1, 360, 3600, 11475, 5295, 11);
+}
+
+void MainForm::setTabOrder()
+{
+    QWidget *const order[] = {Text1, Command1, Command2, Combo1, Combo3, Combo2, ListView1};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    Text1->setFocus();
+}
+
+template<typename Routine>
+void MainForm::handle(Routine routine)
+{
+    // The list reaches the screen once, when the outermost handler returns.
+    resultlist::ReportList::Batch batch(*ListView1);
+    routine();
+}
+
+void MainForm::bindEvents()
+{
+    connect(Combo1, &PickList::click, this, [this] { handle([this] { m_filters.Combo1_Click(); }); });
+    connect(Combo2, &PickList::click, this, [this] { handle([this] { m_filters.Combo2_Click(); }); });
+    connect(Combo3, &PickList::click, this, [this] { handle([this] { m_filters.Combo3_Click(); }); });
+    connect(Command1, &QPushButton::clicked, this,
+            [this] { handle([this] { m_search.Command1_Click(); }); });
+    connect(Command2, &QPushButton::clicked, this,
+            [this] { handle([this] { m_filters.Command2_Click(); }); });
+    connect(Text1, &QLineEdit::textChanged, this,
+            [this] { handle([this] { m_search.Text1_Change(); }); });
+    connect(ListView1, &resultlist::ReportList::columnClick, this, [this](int index) {
+        handle([&] { resultlist::ListView1_ColumnClick(*ListView1, ClickedHeader(index)); });
+    });
+    connect(ListView1, &resultlist::ReportList::itemClick, this,
+            [this](const resultlist::ListItem &item) { m_opener.ListView1_ItemClick(item); });
+    connect(ListView1, &resultlist::ReportList::dblClick, this,
+            [this] { m_opener.ListView1_DblClick(); });
+    connect(ListView1, &resultlist::ReportList::keyDown, this,
+            [this](std::int16_t &keyCode, std::int16_t shift) {
+                m_opener.ListView1_KeyDown(keyCode, shift);
+            });
+}
+
+void MainForm::Form_Load()
+{
+    using namespace catalogue;
+    m_state.papercount = builtinPaperCount;
+    m_state.trackfilter = 0;
+    m_state.timeslotfilter = 0;
+    m_state.sessionfilter = 0;
+    Text1->setText(QString());
+    writeBuiltinRows(m_state);
+
+    writeTracks(m_state);
+    for (int i = 0; i < trackSlots; ++i)
+        Combo1->AddItem(m_state.tracks(i).text());
+    Combo1->setText(m_state.tracks(0).text());
+
+    writeTimeslots(m_state);
+    for (int i = 0; i < timeslotSlots; ++i)
+        Combo2->AddItem(m_state.timeslots(i).text());
+    Combo2->setText(m_state.timeslots(0).text());
+
+    writeSessions(m_state);
+    for (int i = 0; i < sessionSlots - 1; ++i)
+        Combo3->AddItem(m_state.sessions(i).text());
+    Combo3->setText(m_state.sessions(0).text());
+
+    createColumns();
+}
+
+void MainForm::createColumns()
+{
+    for (const char *caption : {"Open", "Author", "Title", "Track", "Session", "Time slot"})
+        ListView1->addColumnHeader(QString::fromLatin1(caption));
+    for (int i = 1; i <= 6; ++i)
+        ListView1->setColumnAlignment(i, 0);
+    const float widths[] = {6, 10, 27, 10, 13, 10};
+    for (int i = 1; i <= 6; ++i)
+        ListView1->setColumnWidth(i, widths[i - 1]);
+    ListView1->setSortOrder(resultlist::ascending);
+    ListView1->setSortKey(1);
+    ListView1->setSorted(true);
+}
+
+float MainForm::ScaleWidth() const
+{
+    return isMinimized() ? 0.0f : float(width() / pixelsPerUnitX);
+}
+
+float MainForm::ScaleHeight() const
+{
+    return isMinimized() ? 0.0f : float(height() / pixelsPerUnitY);
+}
+
+void MainForm::Form_Resize()
+{
+    const float W = ScaleWidth();
+    const float H = ScaleHeight();
+    if (!(W > 100) || !(H > 257))
+        return;
+    ListView1->setWidthInUnits(float(double(W) - 47.29));
+    ListView1->setHeightInUnits(float(double(H) - 256));
+    m_line1.X2 = float(double(W) - 23.645);
+    m_line2.X2 = float(double(W) - 23.645);
+    for (int i = 1; i <= 6; ++i)
+        ListView1->setColumnWidth(i, float(double(ListView1->widthInUnits()) * columnShares[i - 1]));
+    update();
+}
+
+void MainForm::paintEvent(QPaintEvent * /*event*/)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    painter.fillRect(QRect(QPoint(0, 0), pictureSize), pictureBlue);
+    painter.setPen(palette().color(QPalette::WindowText));
+    for (const DividingLine &line : {m_line1, m_line2}) {
+        painter.drawLine(QPointF(line.X1 * pixelsPerUnitX, line.Y1 * pixelsPerUnitY),
+                         QPointF(line.X2 * pixelsPerUnitX, line.Y2 * pixelsPerUnitY));
+    }
+}
+
+void MainForm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void MainForm::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+} // namespace window

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "catalogue/catalogue.h"
+#include "documents/paperopener.h"
+#include "resultlist/listrows.h"
+#include "selection/categoryfilters.h"
+#include "selection/textsearch.h"
+
+#include <QWidget>
+
+class QLabel;
+
+namespace documents {
+class Shell;
+}
+
+namespace resultlist {
+class ReportList;
+}
+
+namespace window {
+
+class PickList;
+class PictureButton;
+class SearchBox;
+
+// A dividing line between two points in the window's units.
+struct DividingLine
+{
+    float X1;
+    float Y1;
+    float X2;
+    float Y2;
+};
+
+// The program's one window: the search row, the filter block and the result
+// list, with the catalogue state and each control's event bound to its routine.
+class MainForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit MainForm(documents::Shell &shell, QWidget *parent = nullptr);
+    ~MainForm() override;
+
+    // The client area in the window's units; an empty one while minimised.
+    float ScaleWidth() const;
+    float ScaleHeight() const;
+
+    const catalogue::Catalogue &state() const { return m_state; }
+    const DividingLine &line1() const { return m_line1; }
+    const DividingLine &line2() const { return m_line2; }
+
+    static const QColor pictureBlue;
+    static constexpr QSize pictureSize{2048, 1600};
+    static constexpr QSize designClientSize{812, 624};
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void createControls();
+    void placeControls();
+    void setTabOrder();
+    void bindEvents();
+    template<typename Routine>
+    void handle(Routine routine);
+
+    void Form_Load();
+    void Form_Resize();
+    void createColumns();
+
+    catalogue::Catalogue m_state;
+    QLabel *Label6;
+    QLabel *Label5;
+    SearchBox *Text1;
+    PictureButton *Command1;
+    QLabel *Label1;
+    PictureButton *Command2;
+    QLabel *Label2;
+    PickList *Combo1;
+    QLabel *Label4;
+    PickList *Combo3;
+    QLabel *Label3;
+    PickList *Combo2;
+    resultlist::ReportList *ListView1;
+    DividingLine m_line1;
+    DividingLine m_line2;
+    resultlist::ListRows m_rows;
+    selection::TextSearch m_search;
+    selection::CategoryFilters m_filters;
+    documents::PaperOpener m_opener;
+};
+
+} // namespace window

@@ -1,0 +1,23 @@
+#include "picklist.h"
+
+#include "catalogue/runtimeerror.h"
+
+namespace window {
+
+PickList::PickList(QWidget *parent)
+    : QComboBox(parent)
+{
+    setEditable(false);
+    connect(this, &QComboBox::activated, this, &PickList::click);
+}
+
+void PickList::setText(const QString &text)
+{
+    const int entry = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (entry < 0)
+        throw catalogue::RuntimeError(383, "'Text' property is read-only");
+    setCurrentIndex(entry);
+    emit click();
+}
+
+} // namespace window

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "selection/textcontrol.h"
+
+#include <QComboBox>
+
+namespace window {
+
+// A drop-down list the user can only pick from. It raises click when the user
+// picks an entry and, at once, when code sets its text to one of its entries.
+class PickList : public QComboBox, public selection::TextControl
+{
+    Q_OBJECT
+
+public:
+    explicit PickList(QWidget *parent = nullptr);
+
+    void AddItem(const QString &text) { addItem(text); }
+    QString text() const override { return currentText(); }
+    // Throws catalogue::RuntimeError when the text is none of the entries.
+    void setText(const QString &text) override;
+
+signals:
+    void click();
+};
+
+} // namespace window
