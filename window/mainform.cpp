@@ -23,6 +23,9 @@ namespace {
 QFont windowFont()
 {
     QFont font(QStringLiteral("MS Sans Serif"));
+    // Where the family is missing, a sans serif of similar metrics stands in.
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans")});
     font.setPointSizeF(8.25);
     font.setWeight(QFont::Normal);
     return font;

@@ -1,0 +1,169 @@
+// The header click's sort steps, with a list whose operations can fail.
+#include "catalogue/runtimeerror.h"
+#include "resultlist/columnsort.h"
+#include "resultlist/reportlist.h"
+
+#include <QTest>
+
+#include <set>
+#include <string>
+
+using resultlist::ColumnHeader;
+using resultlist::SortTarget;
+
+namespace {
+
+// Records each operation and fails the ones it is told to fail.
+class FaultyList : public SortTarget
+{
+public:
+    std::set<std::string> failing;
+    QStringList calls;
+    int pointer = resultlist::crossPointer;
+    std::int16_t key = 1;
+    int order = 0;
+    bool sorted = false;
+    int locks = 0;
+
+    int mousePointer() const override { return step("readPointer"), pointer; }
+    void setMousePointer(int shape) override { step("setPointer"), pointer = shape; }
+    void lockWindowUpdate() override { step("lock"), ++locks; }
+    void unlockWindowUpdate() override { step("unlock"), --locks; }
+    std::int16_t sortKey() const override { return step("readKey"), key; }
+    void setSortKey(std::int16_t k) override { step("setKey"), key = k; }
+    int sortOrder() const override { return step("readOrder"), order; }
+    void setSortOrder(int o) override { step("setOrder"), order = o; }
+    void setSorted(bool s) override { step("setSorted"), sorted = s; }
+
+private:
+    void step(const char *name) const
+    {
+        const_cast<FaultyList *>(this)->calls.append(QString::fromLatin1(name));
+        if (failing.count(name))
+            throw catalogue::InvalidPropertyValueError();
+    }
+};
+
+class Header : public ColumnHeader
+{
+public:
+    Header(int index, bool fails) : m_index(index), m_fails(fails) {}
+    int index() const override
+    {
+        if (m_fails)
+            throw catalogue::RuntimeError(91, "Object variable not set");
+        return m_index;
+    }
+
+private:
+    int m_index;
+    bool m_fails;
+};
+
+// Watches the real list's drawing at the moment it is told to sort.
+class DrawingWatch : public SortTarget
+{
+public:
+    explicit DrawingWatch(resultlist::ReportList &list) : m_list(list) {}
+    bool drawingWhileSorting = true;
+
+    int mousePointer() const override { return m_list.mousePointer(); }
+    void setMousePointer(int shape) override { m_list.setMousePointer(shape); }
+    void lockWindowUpdate() override { m_list.lockWindowUpdate(); }
+    void unlockWindowUpdate() override { m_list.unlockWindowUpdate(); }
+    std::int16_t sortKey() const override { return m_list.sortKey(); }
+    void setSortKey(std::int16_t k) override { m_list.setSortKey(k); }
+    int sortOrder() const override { return m_list.sortOrder(); }
+    void setSortOrder(int o) override { m_list.setSortOrder(o); }
+    void setSorted(bool s) override
+    {
+        drawingWhileSorting = m_list.updatesEnabled();
+        m_list.setSorted(s);
+    }
+
+private:
+    resultlist::ReportList &m_list;
+};
+
+} // namespace
+
+class TestColumnSort : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void stepsSurviveFailures_data();
+    void stepsSurviveFailures();
+    void drawingIsSuspendedWhileSorting();
+};
+
+void TestColumnSort::stepsSurviveFailures_data()
+{
+    QTest::addColumn<QStringList>("failing");
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<bool>("headerFails");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("order");
+    QTest::addColumn<int>("pointer");
+    QTest::addColumn<bool>("sorted");
+
+    const int cross = resultlist::crossPointer;
+    QTest::newRow("other column: ascending by it") << QStringList{} << 3 << false << 2 << 0 << cross << true;
+    QTest::newRow("same column: reversed") << QStringList{} << 2 << false << 1 << 1 << cross << true;
+    QTest::newRow("header unreadable: reversed") << QStringList{} << 3 << true << 1 << 1 << cross << true;
+    QTest::newRow("key unreadable: reversed") << QStringList{"readKey"} << 3 << false << 1 << 1 << cross << true;
+    QTest::newRow("order unreadable: unchanged") << QStringList{"readOrder"} << 2 << false << 1 << 0 << cross << true;
+    QTest::newRow("order refused: key still set") << QStringList{"setOrder"} << 4 << false << 3 << 0 << cross << true;
+    QTest::newRow("key refused") << QStringList{"setKey"} << 4 << false << 1 << 0 << cross << true;
+    QTest::newRow("sorting refused") << QStringList{"setSorted"} << 3 << false << 2 << 0 << cross << false;
+    QTest::newRow("lock refused") << QStringList{"lock"} << 3 << false << 2 << 0 << cross << true;
+    QTest::newRow("pointer unreadable: default comes back")
+        << QStringList{"readPointer"} << 3 << false << 2 << 0 << int(resultlist::defaultPointer) << true;
+    QTest::newRow("pointer refused") << QStringList{"setPointer"} << 3 << false << 2 << 0 << cross << true;
+}
+
+void TestColumnSort::stepsSurviveFailures()
+{
+    QFETCH(QStringList, failing);
+    QFETCH(int, clicked);
+    QFETCH(bool, headerFails);
+    QFETCH(int, key);
+    QFETCH(int, order);
+    QFETCH(int, pointer);
+    QFETCH(bool, sorted);
+    FaultyList list;
+    for (const QString &name : failing)
+        list.failing.insert(name.toStdString());
+
+    resultlist::ListView1_ColumnClick(list, Header(clicked, headerFails));
+
+    QCOMPARE(list.key, key);
+    QCOMPARE(list.order, order);
+    QCOMPARE(list.pointer, pointer);
+    QCOMPARE(list.sorted, sorted);
+    QCOMPARE(list.calls.count("unlock"), 1); // drawing always resumes
+    QCOMPARE(list.calls.last(), QStringLiteral("setPointer"));
+    const qsizetype hourglass = list.calls.indexOf("setPointer");
+    QVERIFY(hourglass < list.calls.indexOf("lock"));
+    QVERIFY(list.calls.indexOf("setSorted") < list.calls.indexOf("unlock"));
+}
+
+void TestColumnSort::drawingIsSuspendedWhileSorting()
+{
+    resultlist::ReportList list(1.0, 1.0);
+    list.addColumnHeader("Open");
+    list.addItem("11.doc");
+    list.addItem("2.doc");
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    DrawingWatch watch(list);
+    resultlist::ListView1_ColumnClick(watch, Header(1, false));
+    QVERIFY(!watch.drawingWhileSorting);
+    QVERIFY(list.updatesEnabled());
+    // The key was already 0, so the click reversed the direction.
+    QCOMPARE(list.sortOrder(), int(resultlist::descending));
+    QCOMPARE(list.model()->index(0, 0).data().toString(), QStringLiteral("2.doc"));
+}
+
+QTEST_MAIN(TestColumnSort)
+#include "tst_columnsort.moc"

@@ -1,0 +1,245 @@
+// The report list control on its own: order, batching and its settings.
+#include "catalogue/runtimeerror.h"
+#include "resultlist/reportlist.h"
+
+#include <QHeaderView>
+#include <QTest>
+
+using resultlist::ReportList;
+
+namespace {
+
+// Fills a list whose first column holds the texts, sorted or not.
+void fill(ReportList &list, const QStringList &texts)
+{
+    for (const QString &text : texts) {
+        const int item = list.addItem(text);
+        list.addSubItem(item, QString::number(item));
+    }
+}
+
+QStringList shownColumn(const ReportList &list, int cell)
+{
+    QStringList texts;
+    for (int i = 0; i < list.itemCount(); ++i)
+        texts.append(list.cellText(i, cell));
+    return texts;
+}
+
+QStringList viewColumn(const ReportList &list, int column)
+{
+    QStringList texts;
+    for (int r = 0; r < list.model()->rowCount(); ++r)
+        texts.append(list.model()->index(r, column).data().toString());
+    return texts;
+}
+
+} // namespace
+
+class TestReportList : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sortsByTextIgnoringCase_data();
+    void sortsByTextIgnoringCase();
+    void sortsBySubItemColumn();
+    void rowsAppendedWhileSortedTakeTheirPlace();
+    void unsortedListKeepsAppendOrder();
+    void rowsWrittenBeforeColumnsShowOnceTheyExist();
+    void clearKeepsTheColumns();
+    void batchReachesTheViewOnceAtItsEnd();
+    void refusedSettingsThrow_data();
+    void refusedSettingsThrow();
+    void sizesAreInWindowUnits();
+    void keepsTheSavedPointer();
+};
+
+void TestReportList::sortsByTextIgnoringCase_data()
+{
+    QTest::addColumn<QStringList>("appended");
+    QTest::addColumn<int>("order");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("file names as text") << QStringList{"2.doc", "11.doc", "101.doc"} << 0
+                                        << QStringList{"101.doc", "11.doc", "2.doc"};
+    QTest::newRow("file names descending") << QStringList{"11.doc", "2.doc", "101.doc"} << 1
+                                           << QStringList{"2.doc", "11.doc", "101.doc"};
+    QTest::newRow("accents beside base letters")
+        << QStringList{"Zoe", "ezra", "Émile", "Eva", "zoë", "Øster", "Olsen"} << 0
+        << QStringList{"Émile", "Eva", "ezra", "Olsen", "Øster", "Zoe", "zoë"};
+    QTest::newRow("case ignored") << QStringList{"beta", "Alpha", "alpha2", "BETA1"} << 0
+                                  << QStringList{"Alpha", "alpha2", "beta", "BETA1"};
+    QTest::newRow("equal keys keep append order") << QStringList{"abc", "ABC", "Abc", "aaa"} << 0
+                                                  << QStringList{"aaa", "abc", "ABC", "Abc"};
+    QTest::newRow("equal keys keep append order descending")
+        << QStringList{"abc", "ABC", "zz", "Abc"} << 1 << QStringList{"zz", "abc", "ABC", "Abc"};
+    QTest::newRow("blanks and punctuation count") << QStringList{"a b", "ab", "a-c"} << 0
+                                                  << QStringList{"a b", "a-c", "ab"};
+}
+
+void TestReportList::sortsByTextIgnoringCase()
+{
+    QFETCH(QStringList, appended);
+    QFETCH(int, order);
+    QFETCH(QStringList, shown);
+    ReportList list(1.0, 1.0);
+    list.addColumnHeader("Open");
+    list.setSortOrder(order);
+    list.setSortKey(0);
+    list.setSorted(true);
+    fill(list, appended);
+    QCOMPARE(shownColumn(list, 0), shown);
+    QCOMPARE(viewColumn(list, 0), shown);
+}
+
+void TestReportList::sortsBySubItemColumn()
+{
+    ReportList list(1.0, 1.0);
+    list.addColumnHeader("Open");
+    list.addColumnHeader("Author");
+    const QStringList files{"1.doc", "2.doc", "3.doc"};
+    const QStringList authors{"Weber", "adams", "Mori"};
+    for (int i = 0; i < 3; ++i)
+        list.addSubItem(list.addItem(files[i]), authors[i]);
+    list.setSortKey(1);
+    list.setSorted(true);
+    QCOMPARE(viewColumn(list, 0), (QStringList{"2.doc", "3.doc", "1.doc"}));
+    list.setSortOrder(resultlist::descending);
+    QCOMPARE(viewColumn(list, 1), (QStringList{"Weber", "Mori", "adams"}));
+}
+
+void TestReportList::rowsAppendedWhileSortedTakeTheirPlace()
+{
+    ReportList list(1.0, 1.0);
+    list.addColumnHeader("Open");
+    list.setSorted(true);
+    fill(list, {"m", "c"});
+    fill(list, {"x", "a"});
+    QCOMPARE(viewColumn(list, 0), (QStringList{"a", "c", "m", "x"}));
+    list.clearItems();
+    fill(list, {"q", "b"});
+    QCOMPARE(viewColumn(list, 0), (QStringList{"b", "q"}));
+}
+
+void TestReportList::unsortedListKeepsAppendOrder()
+{
+    ReportList list(1.0, 1.0);
+    list.addColumnHeader("Open");
+    fill(list, {"m", "c", "x"});
+    QCOMPARE(viewColumn(list, 0), (QStringList{"m", "c", "x"}));
+    list.setSorted(true);
+    list.setSorted(false);
+    fill(list, {"a"});
+    QCOMPARE(viewColumn(list, 0), (QStringList{"c", "m", "x", "a"}));
+}
+
+void TestReportList::rowsWrittenBeforeColumnsShowOnceTheyExist()
+{
+    ReportList list(1.0, 1.0);
+    const int item = list.addItem("7.pdf");
+    list.addSubItem(item, "Lund, Kari");
+    list.addSubItem(item, "A title");
+    QCOMPARE(list.model()->columnCount(), 0);
+    QCOMPARE(list.model()->rowCount(), 1);
+    for (const char *caption : {"Open", "Author", "Title"})
+        list.addColumnHeader(caption);
+    QCOMPARE(list.model()->index(0, 1).data().toString(), QStringLiteral("Lund, Kari"));
+    QCOMPARE(list.model()->index(0, 2).data().toString(), QStringLiteral("A title"));
+}
+
+void TestReportList::clearKeepsTheColumns()
+{
+    ReportList list(1.0, 1.0);
+    list.addColumnHeader("Open");
+    list.addColumnHeader("Author");
+    list.setColumnWidth(2, 80);
+    fill(list, {"a", "b"});
+    list.clearItems();
+    QCOMPARE(list.model()->rowCount(), 0);
+    QCOMPARE(list.model()->columnCount(), 2);
+    QCOMPARE(list.header()->sectionSize(1), 80);
+}
+
+void TestReportList::batchReachesTheViewOnceAtItsEnd()
+{
+    ReportList list(1.0, 1.0);
+    list.addColumnHeader("Open");
+    list.setSorted(true);
+    fill(list, {"k"});
+    int resets = 0;
+    connect(list.model(), &QAbstractItemModel::modelReset, this, [&] { ++resets; });
+    {
+        ReportList::Batch outer(list);
+        list.clearItems();
+        {
+            ReportList::Batch inner(list);
+            fill(list, {"d", "b"});
+        }
+        QCOMPARE(list.model()->rowCount(), 1); // the view still shows the old row
+        QCOMPARE(list.itemCount(), 2);         // while the list itself is current
+        QCOMPARE(list.cellText(0, 0), QStringLiteral("b"));
+        fill(list, {"a"});
+        QCOMPARE(resets, 0);
+    }
+    QCOMPARE(resets, 1);
+    QCOMPARE(viewColumn(list, 0), (QStringList{"a", "b", "d"}));
+    QCOMPARE(list.currentIndex().row(), 0); // a current row, though nothing is selected
+    QVERIFY(list.selectionModel()->selectedIndexes().isEmpty());
+}
+
+void TestReportList::refusedSettingsThrow_data()
+{
+    QTest::addColumn<int>("setting");
+    QTest::addColumn<int>("value");
+    QTest::newRow("pointer above range") << 0 << 16;
+    QTest::newRow("pointer below range") << 0 << -1;
+    QTest::newRow("sort order") << 1 << 2;
+    QTest::newRow("negative sort key") << 2 << -1;
+    QTest::newRow("alignment") << 3 << 3;
+    QTest::newRow("negative column width") << 4 << -5;
+}
+
+void TestReportList::refusedSettingsThrow()
+{
+    QFETCH(int, setting);
+    QFETCH(int, value);
+    ReportList list(1.0, 1.0);
+    list.addColumnHeader("Open");
+    const std::function<void()> settings[] = {
+        [&] { list.setMousePointer(value); },
+        [&] { list.setSortOrder(value); },
+        [&] { list.setSortKey(std::int16_t(value)); },
+        [&] { list.setColumnAlignment(1, value); },
+        [&] { list.setColumnWidth(1, float(value)); },
+    };
+    QVERIFY_THROWS_EXCEPTION(catalogue::InvalidPropertyValueError, settings[setting]());
+    QVERIFY_THROWS_EXCEPTION(catalogue::SubscriptOutOfRangeError, list.setColumnWidth(2, 10));
+    QVERIFY_THROWS_EXCEPTION(catalogue::SubscriptOutOfRangeError, list.addSubItem(0, "x"));
+}
+
+void TestReportList::sizesAreInWindowUnits()
+{
+    ReportList list(1.015, 1.0266653);
+    list.addColumnHeader("Open");
+    list.setColumnWidth(1, 52.69f);
+    QCOMPARE(list.header()->sectionSize(0), 53);
+    QCOMPARE(list.columnWidth(1), float(53 / 1.015));
+    list.setWidthInUnits(752.71f);
+    list.setHeightInUnits(351.79f);
+    QCOMPARE(list.size(), QSize(764, 361));
+    QCOMPARE(list.widthInUnits(), float(764 / 1.015)); // rounded to whole pixels
+}
+
+void TestReportList::keepsTheSavedPointer()
+{
+    ReportList list(1.0, 1.0);
+    list.setMousePointer(resultlist::crossPointer);
+    QCOMPARE(list.cursor().shape(), Qt::CrossCursor);
+    list.setMousePointer(resultlist::hourglassPointer);
+    QCOMPARE(list.cursor().shape(), Qt::WaitCursor);
+    list.setMousePointer(resultlist::defaultPointer);
+    QCOMPARE(list.cursor().shape(), Qt::ArrowCursor);
+}
+
+QTEST_MAIN(TestReportList)
+#include "tst_reportlist.moc"
