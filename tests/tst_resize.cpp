@@ -1,0 +1,150 @@
+// The list, the dividing lines and the columns following the window's size.
+#include "support/windowdriver.h"
+
+#include "window/userscale.h"
+
+namespace {
+
+struct Layout
+{
+    QSize listPixels;
+    float line1X2;
+    float line2X2;
+    QList<int> columnPixels;
+};
+
+Layout layoutOf(WindowDriver &driver)
+{
+    Layout layout{driver.list()->size(), driver.form().line1().X2, driver.form().line2().X2, {}};
+    for (int i = 0; i < 6; ++i)
+        layout.columnPixels.append(driver.list()->header()->sectionSize(i));
+    return layout;
+}
+
+void resizeTo(WindowDriver &driver, QSize pixels)
+{
+    driver.form().resize(pixels);
+    QTRY_COMPARE(driver.form().size(), pixels);
+}
+
+bool near(double actual, double expected, double tolerance = 0.02)
+{
+    return qAbs(actual - expected) <= tolerance;
+}
+
+} // namespace
+
+class TestResize : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void designSizeLaysOutInUnits();
+    void smallestSizesAboveThresholds();
+    void belowEitherThresholdNothingChanges_data();
+    void belowEitherThresholdNothingChanges();
+    void nothingAboveTheListMoves();
+    void minimisedChangesNothingAndRestoreLaysOut();
+
+private:
+    std::unique_ptr<WindowDriver> m_driver;
+};
+
+void TestResize::init()
+{
+    m_driver = std::make_unique<WindowDriver>();
+    m_driver->form().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_driver->form()));
+    resizeTo(*m_driver, window::MainForm::designClientSize);
+}
+
+void TestResize::cleanup()
+{
+    m_driver.reset();
+}
+
+void TestResize::designSizeLaysOutInUnits()
+{
+    resultlist::ReportList *list = m_driver->list();
+    QVERIFY(near(list->widthInUnits(), 752.71, 0.01));
+    QVERIFY(near(list->heightInUnits(), 351.79, 0.5));
+    QCOMPARE(list->size(), QSize(764, 361));
+    QCOMPARE(m_driver->form().line1().X2, float(800.0 - 23.645));
+    QCOMPARE(m_driver->form().line2().X2, m_driver->form().line1().X2);
+    const double expected[] = {52.69, 97.85, 248.39, 97.85, 127.96, 97.85};
+    for (int i = 1; i <= 6; ++i) {
+        // Each width is the reported list width times its share, then whole pixels.
+        QVERIFY2(near(list->columnWidth(i), expected[i - 1], 0.6), qPrintable(QString::number(i)));
+        QCOMPARE(list->header()->sectionSize(i - 1), qRound(expected[i - 1] * window::pixelsPerUnitX));
+    }
+}
+
+void TestResize::smallestSizesAboveThresholds()
+{
+    // 102 x 264 pixels are the first sizes above 100 x 257 units.
+    resizeTo(*m_driver, QSize(102, 264));
+    QVERIFY(m_driver->form().ScaleWidth() > 100 && m_driver->form().ScaleWidth() < 100.5);
+    QCOMPARE(m_driver->list()->width(), 54);
+    QVERIFY(near(m_driver->list()->widthInUnits(), 53.21, 0.02));
+    QCOMPARE(m_driver->list()->height(), 1);
+    resizeTo(*m_driver, QSize(102, 308)); // H about 300
+    QCOMPARE(m_driver->list()->height(), qRound(44.0 * window::pixelsPerUnitY));
+    QVERIFY(near(m_driver->list()->heightInUnits(), 44.0, 0.5)); // whole pixels
+}
+
+void TestResize::belowEitherThresholdNothingChanges_data()
+{
+    QTest::addColumn<QSize>("pixels");
+    QTest::newRow("just too narrow") << QSize(101, 700);
+    QTest::newRow("just too low") << QSize(1200, 263);
+    QTest::newRow("wide but too low") << QSize(1600, 150);
+    QTest::newRow("high but too narrow") << QSize(60, 1400);
+    QTest::newRow("tiny") << QSize(1, 1);
+}
+
+void TestResize::belowEitherThresholdNothingChanges()
+{
+    QFETCH(QSize, pixels);
+    const Layout before = layoutOf(*m_driver);
+    resizeTo(*m_driver, pixels);
+    const Layout after = layoutOf(*m_driver);
+    QCOMPARE(after.listPixels, before.listPixels);
+    QCOMPARE(after.line1X2, before.line1X2);
+    QCOMPARE(after.line2X2, before.line2X2);
+    QCOMPARE(after.columnPixels, before.columnPixels);
+}
+
+void TestResize::nothingAboveTheListMoves()
+{
+    QList<QRect> before;
+    const char *names[] = {"Label6", "Label5", "Text1", "Command1", "Label1", "Command2",
+                           "Label2", "Combo1", "Label4", "Combo3", "Label3", "Combo2"};
+    for (const char *name : names)
+        before.append(m_driver->control(name)->geometry());
+    for (QSize size : {QSize(2200, 1700), QSize(300, 400)}) {
+        resizeTo(*m_driver, size);
+        QCOMPARE(m_driver->list()->pos(), QPoint(24, 240));
+        QCOMPARE(m_driver->list()->width(), size.width() - 48);
+        for (int i = 0; i < int(std::size(names)); ++i)
+            QCOMPARE(m_driver->control(names[i])->geometry(), before[i]);
+    }
+}
+
+void TestResize::minimisedChangesNothingAndRestoreLaysOut()
+{
+    const Layout before = layoutOf(*m_driver);
+    m_driver->form().showMinimized();
+    QTRY_VERIFY(m_driver->form().isMinimized());
+    QCOMPARE(m_driver->form().ScaleWidth(), 0.0f);
+    m_driver->form().resize(1000, 700);
+    QCOMPARE(layoutOf(*m_driver).listPixels, before.listPixels);
+    m_driver->form().showNormal();
+    QTRY_VERIFY(!m_driver->form().isMinimized());
+    QTRY_COMPARE(m_driver->list()->width(), 1000 - 48);
+    QCOMPARE(m_driver->form().line1().X2, float(double(m_driver->form().ScaleWidth()) - 23.645));
+}
+
+QTEST_MAIN(TestResize)
+#include "tst_resize.moc"
