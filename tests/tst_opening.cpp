@@ -1,0 +1,158 @@
+// Opening the clicked row's paper by double click or Enter.
+#include "support/windowdriver.h"
+
+class TestOpening : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void doubleClickOpensTheClickedRow();
+    void enterOpensWithAnyModifier_data();
+    void enterOpensWithAnyModifier();
+    void otherKeysOpenNothing_data();
+    void otherKeysOpenNothing();
+    void rememberedFileOutlivesFiltersAndSearches();
+    void noAssociationShowsOpenWith();
+    void enterBeforeAnyClickAsksForTheEmptyName();
+    void openWithThatCannotStartLeavesTheWindow();
+
+private:
+    QString fileAt(int position) const { return m_driver->list()->cellText(position, 0); }
+    void pressInList(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(m_driver->list(), key, modifiers);
+    }
+
+    std::unique_ptr<WindowDriver> m_driver;
+};
+
+void TestOpening::init()
+{
+    m_driver = std::make_unique<WindowDriver>();
+    m_driver->form().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_driver->form()));
+}
+
+void TestOpening::cleanup()
+{
+    m_driver.reset();
+}
+
+void TestOpening::doubleClickOpensTheClickedRow()
+{
+    QWidget *viewport = m_driver->list()->viewport();
+    m_driver->clickRow(2);
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, m_driver->rowPoint(2));
+    m_driver->clickRow(5);
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, m_driver->rowPoint(5));
+    const auto &requests = m_driver->shell.requests;
+    QCOMPARE(requests.size(), 2);
+    QCOMPARE(requests[0].file, fileAt(2));
+    QCOMPARE(requests[1].file, fileAt(5));
+    QCOMPARE(requests[0].verb, QStringLiteral("open"));
+    QVERIFY(!requests[0].parameters && !requests[0].directory);
+    QCOMPARE(requests[0].showCommand, 1);
+    QVERIFY(m_driver->shell.started.isEmpty());
+}
+
+void TestOpening::enterOpensWithAnyModifier_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << 0;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    QTest::newRow("Shift+Enter") << int(Qt::Key_Return) << int(Qt::ShiftModifier);
+    QTest::newRow("Ctrl+Enter") << int(Qt::Key_Return) << int(Qt::ControlModifier);
+}
+
+void TestOpening::enterOpensWithAnyModifier()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    m_driver->clickRow(3);
+    const QString clicked = fileAt(3);
+    QCOMPARE(m_driver->state().selectedfile.text(), clicked);
+    pressInList(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    // A key held down repeats its key-down, and each one asks again.
+    QKeyEvent repeat(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), QString(), true);
+    QApplication::sendEvent(m_driver->list(), &repeat);
+    QCOMPARE(m_driver->shell.requests.size(), 2);
+    QCOMPARE(m_driver->shell.requests[1].file, clicked);
+}
+
+void TestOpening::otherKeysOpenNothing_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("space") << int(Qt::Key_Space);
+    QTest::newRow("down") << int(Qt::Key_Down);
+    QTest::newRow("letter") << int(Qt::Key_O);
+    QTest::newRow("escape") << int(Qt::Key_Escape);
+    QTest::newRow("F5") << int(Qt::Key_F5);
+}
+
+void TestOpening::otherKeysOpenNothing()
+{
+    QFETCH(int, key);
+    m_driver->clickRow(0);
+    pressInList(Qt::Key(key));
+    QVERIFY(m_driver->shell.requests.isEmpty());
+}
+
+void TestOpening::rememberedFileOutlivesFiltersAndSearches()
+{
+    m_driver->clickRow(4);
+    const QString clicked = fileAt(4);
+    QVERIFY(WindowDriver::pick(m_driver->sessions(), QString::fromUtf8(catalogue::sessionNames[26])));
+    QCOMPARE(m_driver->list()->itemCount(), 0);
+    // A double click on the empty list opens the row clicked last.
+    QTest::mouseDClick(m_driver->list()->viewport(), Qt::LeftButton, {}, QPoint(40, 40));
+    m_driver->type("zzz");
+    m_driver->clickHeader(3);
+    pressInList(Qt::Key_Return);
+    QCOMPARE(m_driver->shell.requests.size(), 2);
+    QCOMPARE(m_driver->shell.requests[0].file, clicked);
+    QCOMPARE(m_driver->shell.requests[1].file, clicked);
+    QCOMPARE(m_driver->state().selectedfile.text(), clicked);
+}
+
+void TestOpening::noAssociationShowsOpenWith()
+{
+    m_driver->shell.answer = documents::noAssociation;
+    m_driver->clickRow(1);
+    pressInList(Qt::Key_Return);
+    QCOMPARE(m_driver->shell.started.size(), 1);
+    QCOMPARE(m_driver->shell.started[0].commandLine,
+             "rundll32.exe shell32.dll,OpenAs_RunDLL " + fileAt(1));
+    QCOMPARE(m_driver->shell.started[0].windowStyle, 1);
+    // Any other failure shows nothing of the program's own.
+    m_driver->shell.answer = documents::fileNotFound;
+    pressInList(Qt::Key_Return);
+    QCOMPARE(m_driver->shell.started.size(), 1);
+}
+
+void TestOpening::enterBeforeAnyClickAsksForTheEmptyName()
+{
+    m_driver->shell.answer = documents::noAssociation;
+    m_driver->list()->setFocus();
+    pressInList(Qt::Key_Return);
+    QCOMPARE(m_driver->shell.requests.size(), 1);
+    QCOMPARE(m_driver->shell.requests[0].file, QString());
+    QCOMPARE(m_driver->shell.started[0].commandLine,
+             QStringLiteral("rundll32.exe shell32.dll,OpenAs_RunDLL "));
+}
+
+void TestOpening::openWithThatCannotStartLeavesTheWindow()
+{
+    m_driver->shell.answer = documents::noAssociation;
+    m_driver->shell.failToStart = true;
+    m_driver->clickRow(0);
+    pressInList(Qt::Key_Return);
+    QCOMPARE(m_driver->shell.started.size(), 1);
+    QVERIFY(m_driver->form().isVisible());
+    QCOMPARE(m_driver->list()->itemCount(), 178);
+}
+
+QTEST_MAIN(TestOpening)
+#include "tst_opening.moc"
