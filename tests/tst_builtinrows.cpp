@@ -141,7 +141,6 @@ void TestBuiltinRows::everyRowHoldsTextCodesAndFile()
     static const QRegularExpression fileName(QStringLiteral("^[1-9][0-9]*\\.(doc|pdf)$"));
     const int highest[] = {0, 0, 0, 0, trackSlots - 1, timeslotSlots - 1, sessionSlots - 2};
 
-    QCOMPARE(int(builtinRows.size()), 178);
     for (int row = 1; row <= m_state.papercount; ++row) {
         for (int column = firstname; column <= file; ++column)
             QVERIFY2(m_state.papers(row, column).isText(), qPrintable(QString::number(row)));
@@ -161,7 +160,6 @@ void TestBuiltinRows::rowsOfAPaperStandTogether()
         QVERIFY2(!seen.contains(paper.file), qPrintable(paper.file + " is split"));
         seen.insert(paper.file);
     }
-    QCOMPARE(m_papers.size(), 98);
 }
 
 void TestBuiltinRows::counts_data()
@@ -182,7 +180,6 @@ void TestBuiltinRows::counts_data()
         return papersWhere([count](const Paper &p) { return p.rowCount == count; });
     };
 
-    add("rows", rowsWhere([](int) { return true; }), 178);
     add("papers", int(m_papers.size()), 98);
     add("papers with 1 row", papersWithRows(1), 48);
     add("papers with 2 rows", papersWithRows(2), 29);
@@ -195,15 +192,19 @@ void TestBuiltinRows::counts_data()
     add(".pdf rows", rowsOf(QStringLiteral(".pdf")), 38);
 
     std::vector<int> numbers;
-    for (const Paper &paper : std::as_const(m_papers))
+    QSet<QString> fileNames;
+    for (const Paper &paper : std::as_const(m_papers)) {
         numbers.push_back(fileNumber(paper));
+        fileNames.insert(paper.file);
+    }
     const std::vector<int> inOrder = numbers;
     std::sort(numbers.begin(), numbers.end());
-    // A number used twice, even with the other extension, would show here.
-    add("different file numbers",
-        int(std::unique(numbers.begin(), numbers.end()) - numbers.begin()), 98);
     add("lowest file number", numbers.front(), 2);
     add("highest file number", numbers.back(), 214);
+    const int differentNumbers = int(std::unique(numbers.begin(), numbers.end()) - numbers.begin());
+    add("different file numbers", differentNumbers, 98);
+    // "6.doc" next to "6.pdf" would be two file names for one number.
+    add("file names sharing a number", int(fileNames.size()) - differentNumbers, 0);
     // Out of order: how many papers must be taken away for the rest to ascend.
     add("papers out of order", int(inOrder.size()) - longestAscending(inOrder), 5);
 
