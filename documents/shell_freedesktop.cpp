@@ -9,7 +9,10 @@
 #include <QFile>
 #include <QProcess>
 
+// GIO's headers use signals as a name, which Qt defines as a keyword.
+#undef signals
 #include <gio/gio.h>
+#define signals Q_SIGNALS
 
 namespace documents {
 
