@@ -4,6 +4,8 @@
 #include "documents/openwithdialog.h"
 #include "documents/paperopener.h"
 #include "documents/shell.h"
+#include "resultlist/reportlist.h"
+#include "window/mainform.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -101,6 +103,7 @@ private slots:
     void startsCommandLineWithoutShell();
     void unstartableCommandLineThrows_data();
     void unstartableCommandLineThrows();
+    void paperOpensFromTheList();
 
 private:
     QString inDocuments(const QString &name) const { return m_documents + QLatin1Char('/') + name; }
@@ -472,6 +475,44 @@ void TestFreedesktopShell::unstartableCommandLineThrows()
         QCOMPARE(error.number(), 53);
         QCOMPARE(QString::fromStdString(error.what()), QStringLiteral("File not found"));
     }
+}
+
+// Through the real window: a ".pdf" row opens in its application, a ".doc"
+// row (no application here) brings up the chooser for its file.
+void TestFreedesktopShell::paperOpensFromTheList()
+{
+    window::MainForm form(*m_shell);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto *list = form.findChild<resultlist::ReportList *>(QStringLiteral("ListView1"));
+    const auto rowWhoseFileEndsIn = [list](const char *extension) {
+        for (int i = 0; i < list->itemCount(); ++i) {
+            if (list->cellText(i, 0).endsWith(QLatin1String(extension)))
+                return i;
+        }
+        return -1;
+    };
+    const auto openRow = [list](int position) {
+        const QPoint centre = list->visualRect(list->model()->index(position, 1)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+        QTest::keyClick(list, Qt::Key_Return);
+    };
+
+    const int pdfRow = rowWhoseFileEndsIn(".pdf");
+    QVERIFY(pdfRow >= 0);
+    const QString pdf = list->cellText(pdfRow, 0);
+    makeDocument(pdf);
+    openRow(pdfRow);
+    const QList<QStringList> expected{{inDocuments(pdf)}};
+    QCOMPARE(startsBeforeSentinel(expected), expected);
+
+    const int docRow = rowWhoseFileEndsIn(".doc");
+    const QString doc = list->cellText(docRow, 0);
+    writeFile(inDocuments(doc), "a document\n");
+    openRow(docRow);
+    const QList<OpenWithDialog *> choosers = shownChoosers();
+    QCOMPARE(choosers.size(), 1);
+    QCOMPARE(choosers.first()->file(), inDocuments(doc));
 }
 
 QTEST_MAIN(TestFreedesktopShell)
