@@ -26,7 +26,9 @@ int ReportListModel::columnCount(const QModelIndex &parent) const
 
 QVariant ReportListModel::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    // Views ask for the current row's text when there is none (the copy key
+    // in an empty list); that is no mistake, so only a bad real index warns.
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     const ListRow &row = m_shown.rows.at(m_shown.order.at(index.row()));
     switch (role) {

@@ -34,6 +34,14 @@ QStringList viewColumn(const ReportList &list, int column)
     return texts;
 }
 
+QStringList caughtWarnings;
+
+void catchWarning(QtMsgType type, const QMessageLogContext & /*context*/, const QString &message)
+{
+    if (type == QtWarningMsg || type == QtCriticalMsg)
+        caughtWarnings.append(message);
+}
+
 } // namespace
 
 class TestReportList : public QObject
@@ -53,6 +61,7 @@ private slots:
     void refusedSettingsThrow();
     void sizesAreInWindowUnits();
     void keepsTheSavedPointer();
+    void copyKeysInAnEmptyListWarnNothing();
 };
 
 void TestReportList::sortsByTextIgnoringCase_data()
@@ -239,6 +248,21 @@ void TestReportList::keepsTheSavedPointer()
     QCOMPARE(list.cursor().shape(), Qt::WaitCursor);
     list.setMousePointer(resultlist::defaultPointer);
     QCOMPARE(list.cursor().shape(), Qt::ArrowCursor);
+}
+
+void TestReportList::copyKeysInAnEmptyListWarnNothing()
+{
+    ReportList list(1.0, 1.0);
+    list.addColumnHeader("Open");
+    list.addColumnHeader("Author");
+    // With no row there is no current row, and the view asks for its text all the same.
+    caughtWarnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(catchWarning);
+    QTest::keyClick(&list, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(&list, Qt::Key_Insert, Qt::ControlModifier);
+    qInstallMessageHandler(previous);
+    QVERIFY(!list.currentIndex().isValid());
+    QCOMPARE(caughtWarnings, QStringList());
 }
 
 QTEST_MAIN(TestReportList)
