@@ -32,6 +32,8 @@ public:
 int main(int argc, char *argv[])
 {
     Application application(argc, argv);
+    // Lets the desktop match the window to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.brevanor.Brevanor2002"));
     const auto shell = documents::createPlatformShell();
     window::MainForm mainform(*shell);
     mainform.show();

@@ -3,6 +3,7 @@
 #include "cell.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace catalogue {
@@ -49,7 +50,7 @@ public:
 
 private:
     static int checkedIndex(int row, int column);
-    std::array<Cell, paperRows * paperColumns> m_cells{};
+    std::array<Cell, std::size_t{paperRows} * paperColumns> m_cells{};
 };
 
 // All the state the main window keeps: the paper table, the code lists, the

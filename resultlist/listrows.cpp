@@ -2,6 +2,8 @@
 
 #include "reportlist.h"
 
+#include <QStringBuilder>
+
 namespace resultlist {
 
 namespace {
@@ -32,8 +34,8 @@ void ListRows::skrivlinie(std::int16_t x)
     const PaperTable &papers = m_state.papers;
     const int item = m_list.addItem(papers(x, file).text());
     m_list.setItemForeColor(item, fileColor);
-    m_list.addSubItem(item, papers(x, lastname).text() + QStringLiteral(", ")
-                                + papers(x, firstname).text());
+    m_list.addSubItem(item, papers(x, lastname).text() % QLatin1String(", ")
+                                % papers(x, firstname).text());
     m_list.addSubItem(item, papers(x, title).text());
     m_list.addSubItem(item, m_state.tracks(papers(x, track).toInt16()).text());
     m_list.addSubItem(item, m_state.sessions(papers(x, session).toInt16()).text());

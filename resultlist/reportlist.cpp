@@ -194,7 +194,10 @@ void ReportList::clearItems()
 
 int ReportList::addItem(const QString &text)
 {
-    m_rows.append(ListRow{QStringList{text}, QColor()});
+    QStringList cells;
+    cells.reserve(expectedCellCount());
+    cells.append(text);
+    m_rows.append(ListRow{std::move(cells), QColor()});
     const int item = itemCount() - 1;
     if (m_sorted)
         m_orderStale = true;
@@ -202,6 +205,14 @@ int ReportList::addItem(const QString &text)
         m_order.append(item);
     changed();
     return item;
+}
+
+int ReportList::expectedCellCount() const
+{
+    // Rows are written like the one before and fill the headers, so a new row
+    // gets room for as many cells and its sub-items do not regrow it each time.
+    const qsizetype previous = m_rows.isEmpty() ? 0 : m_rows.constLast().cells.size();
+    return int(std::max({qsizetype(columnHeaderCount()), previous, qsizetype(1)}));
 }
 
 void ReportList::setItemForeColor(int item, const QColor &color)

@@ -108,6 +108,7 @@ private:
 
     void checkColumn(int column) const;
     void checkItem(int item) const;
+    int expectedCellCount() const;
     void changed();
     void orderChanged();
     void ensureOrder() const;

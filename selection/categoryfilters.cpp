@@ -9,8 +9,9 @@ namespace selection {
 
 using namespace catalogue;
 
-CategoryFilters::CategoryFilters(Catalogue &state, resultlist::ListRows &rows, PickLists pickLists,
-                                 TextControl &searchBox, TextSearch &search)
+CategoryFilters::CategoryFilters(Catalogue &state, resultlist::ListRows &rows,
+                                 const PickLists &pickLists, TextControl &searchBox,
+                                 TextSearch &search)
     : m_state(state)
     , m_rows(rows)
     , m_pickLists(pickLists)
@@ -25,9 +26,9 @@ template<typename Names>
 void CategoryFilters::pickFilter(const TextControl &pickList, const Names &names, int count,
                                  std::int16_t &filter)
 {
-    for (std::int16_t i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i) {
         if (pickList.text() == names(i).text())
-            filter = i;
+            filter = std::int16_t(i);
     }
 }
 

@@ -24,8 +24,8 @@ public:
         TextControl &sessions;
     };
 
-    CategoryFilters(catalogue::Catalogue &state, resultlist::ListRows &rows, PickLists pickLists,
-                    TextControl &searchBox, TextSearch &search);
+    CategoryFilters(catalogue::Catalogue &state, resultlist::ListRows &rows,
+                    const PickLists &pickLists, TextControl &searchBox, TextSearch &search);
 
     // A track, timeslot or session was picked.
     void Combo1_Click();

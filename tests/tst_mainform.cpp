@@ -242,7 +242,7 @@ void TestMainForm::filtersNarrowByAnd()
             && !strcmp(r.session, sample.session);
     });
     QCOMPARE(driver.list()->itemCount(), byAll.size());
-    QVERIFY(byAll.size() >= 1);
+    QVERIFY(!byAll.isEmpty());
     for (const QStringList &row : driver.shownRows()) {
         QCOMPARE(row[3], track);
         QCOMPARE(row[4], session);

@@ -9,6 +9,8 @@ packages=(
     libglib2.0-dev shared-mime-info
     fonts-liberation
     xvfb xauth
+    libbenchmark-dev hyperfine
+    qt6-svg-dev desktop-file-utils appstream dpkg-dev xdotool x11-utils
     g++-mingw-w64-x86-64
 )
 

@@ -120,6 +120,13 @@ void MainForm::createControls()
     black.setColor(QPalette::WindowText, Qt::black);
     Label5->setPalette(black);
     ListView1->setAccessibleName(QStringLiteral("Papers"));
+    // A screen reader speaks each field by the label in front of it.
+    const std::pair<QLabel *, QWidget *> labelled[] = {
+        {Label5, Text1}, {Label2, Combo1}, {Label4, Combo3}, {Label3, Combo2}};
+    for (const auto &[label, field] : labelled) {
+        label->setBuddy(field);
+        field->setAccessibleName(label->text());
+    }
     const std::pair<QWidget *, const char *> names[] = {
         {Label6, "Label6"}, {Label5, "Label5"},   {Text1, "Text1"},   {Command1, "Command1"},
         {Label1, "Label1"}, {Command2, "Command2"}, {Label2, "Label2"}, {Combo1, "Combo1"},

@@ -12,7 +12,8 @@ constexpr double pixelsPerUnitY = twipsPerUnitY / twipsPerPixel;
 
 constexpr int twipsToPixels(int twips)
 {
-    return int(twips / twipsPerPixel + 0.5);
+    // Twips are never negative here, and std::lround is not constexpr.
+    return int(twips / twipsPerPixel + 0.5); // NOLINT(bugprone-incorrect-roundings)
 }
 
 constexpr double twipsToUnitsX(int twips)

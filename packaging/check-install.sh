@@ -1,0 +1,61 @@
+#!/bin/sh
+# Installs a build into a temporary root, as a package would lay it out, and
+# checks that the desktop finds each file in its standard place: the program,
+# its desktop entry, its icon at every size, and its AppStream metainfo, each
+# passing the desktop's own validators.
+#
+# Usage: check-install.sh BUILD_DIR
+set -eu
+
+build=${1:?usage: check-install.sh BUILD_DIR}
+id=org.brevanor.Brevanor2002
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
+usr=$root/usr
+status=0
+fail() {
+    echo "$*"
+    status=1
+}
+
+[ -x "$usr/bin/brevanor" ] || fail "bin/brevanor is not installed"
+
+desktop=$usr/share/applications/$id.desktop
+if [ -f "$desktop" ]; then
+    # Hints and warnings count too: the entry should give the validator nothing to say.
+    report=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate failed"
+    [ -z "$report" ] || fail "$report"
+    grep -qx "Exec=brevanor" "$desktop" || fail "the desktop entry does not start bin/brevanor"
+    grep -qx "Icon=$id" "$desktop" || fail "the desktop entry does not name the icon $id"
+else
+    fail "share/applications/$id.desktop is not installed"
+fi
+
+# A PNG's width and height are the big-endian words at bytes 16 and 20.
+png_size() {
+    od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $1*16777216 + $2*65536 + $3*256 + $4,
+                                                       $5*16777216 + $6*65536 + $7*256 + $8 }'
+}
+for size in 16 32 48 64 128 256; do
+    png=$usr/share/icons/hicolor/${size}x${size}/apps/$id.png
+    if [ -f "$png" ]; then
+        [ "$(png_size "$png")" = "${size}x${size}" ] \
+            || fail "$png is $(png_size "$png"), not ${size}x${size}"
+    else
+        fail "the ${size}x${size} icon is not installed"
+    fi
+done
+[ -f "$usr/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "the scalable icon is not installed"
+
+metainfo=$usr/share/metainfo/$id.metainfo.xml
+if [ -f "$metainfo" ]; then
+    appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate failed"
+    # The tree check also finds the desktop entry the metainfo launches.
+    appstreamcli validate-tree --no-net "$usr" >/dev/null || fail "appstreamcli validate-tree failed"
+else
+    fail "share/metainfo/$id.metainfo.xml is not installed"
+fi
+
+[ "$status" = 0 ] && echo "the installed tree passes desktop-file-validate and appstreamcli"
+exit "$status"

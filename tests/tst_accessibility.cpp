@@ -1,0 +1,291 @@
+// The window as an assistive technology reads it, through Qt's accessibility
+// interfaces: the controls' names and roles, the list as a table of cells, and
+// the list's current row.
+#include "support/windowdriver.h"
+
+#include <QAccessible>
+#include <QLabel>
+
+#include <cstdlib>
+
+using catalogue::BuiltinRow;
+
+namespace {
+
+QAccessibleInterface *accessible(QObject *object)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+    Q_ASSERT(iface);
+    return iface;
+}
+
+QAccessibleTableInterface *table(WindowDriver &driver)
+{
+    return accessible(driver.list())->tableInterface();
+}
+
+QString cellText(QAccessibleTableInterface *table, int row, int column)
+{
+    QAccessibleInterface *cell = table->cellAt(row, column);
+    return cell ? cell->text(QAccessible::Name) : QStringLiteral("<no cell>");
+}
+
+// What a screen reader speaks as the control's name: the label that labels it
+// where there is one, as Qt names a drop-down list on Unix by its entry and
+// relates it to its label, else the control's own name.
+QString spokenName(QAccessibleInterface *iface)
+{
+    const auto labels = iface->relations(QAccessible::Label);
+    return labels.isEmpty() ? iface->text(QAccessible::Name)
+                            : labels.first().first->text(QAccessible::Name);
+}
+
+// The row a screen reader lands on when it enters the list, or -1 if none.
+int currentRow(WindowDriver &driver)
+{
+    QAccessibleInterface *current = accessible(driver.list())->focusChild();
+    if (!current || !current->tableCellInterface())
+        return -1;
+    return current->tableCellInterface()->rowIndex();
+}
+
+bool contains(const char *utf8, const QString &text)
+{
+    return QString::fromUtf8(utf8).contains(text, Qt::CaseInsensitive);
+}
+
+QString trackName(int code)
+{
+    return QString::fromUtf8(catalogue::trackNames[code]);
+}
+
+QString sessionName(int code)
+{
+    return QString::fromUtf8(catalogue::sessionNames[code]);
+}
+
+// The file names of the built-in rows that `keep` selects, sorted.
+QStringList filesWhere(const std::function<bool(const BuiltinRow &)> &keep)
+{
+    QStringList files;
+    for (int row : WindowDriver::builtinRowsWhere(keep))
+        files.append(QString::fromUtf8(catalogue::builtinRows[row - 1].file));
+    files.sort();
+    return files;
+}
+
+const char searchText[] = "media";
+
+// Brings the window into one of the states the tests read.
+void reach(WindowDriver &driver, const QString &state)
+{
+    if (state == "track")
+        QVERIFY(WindowDriver::pick(driver.tracks(), trackName(3)));
+    else if (state == "search")
+        driver.type(QString::fromLatin1(searchText));
+    else if (state == "search reset") {
+        driver.type(QString::fromLatin1(searchText));
+        driver.clickButton("Command1");
+    } else if (state == "sorted by title")
+        driver.clickHeader(3);
+    else if (state == "sort reset") {
+        QVERIFY(WindowDriver::pick(driver.tracks(), trackName(3)));
+        driver.clickButton("Command2");
+    } else if (state == "unused session")
+        QVERIFY(WindowDriver::pick(driver.sessions(), sessionName(26)));
+    else
+        QCOMPARE(state, QStringLiteral("start-up"));
+}
+
+} // namespace
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void controlsHaveNamesAndRoles_data();
+    void controlsHaveNamesAndRoles();
+    void everyFocusableControlIsNamed();
+    void fieldsAreLabelledByTheirLabels_data();
+    void fieldsAreLabelledByTheirLabels();
+    void listIsATableOfTheShownCells_data();
+    void listIsATableOfTheShownCells();
+    void listWithRowsHasCurrentRowWithoutSelecting_data();
+    void listWithRowsHasCurrentRowWithoutSelecting();
+    void clickSelectsRowAndMakesItCurrent();
+};
+
+void TestAccessibility::controlsHaveNamesAndRoles_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::newRow("search box") << "Text1" << "Search author or title:"
+                                << QAccessible::EditableText;
+    QTest::newRow("reset search") << "Command1" << "Reset Search" << QAccessible::Button;
+    QTest::newRow("reset sort") << "Command2" << "Reset Sort Criteria" << QAccessible::Button;
+    QTest::newRow("tracks") << "Combo1" << "by track:" << QAccessible::ComboBox;
+    QTest::newRow("sessions") << "Combo3" << "by session:" << QAccessible::ComboBox;
+    QTest::newRow("timeslots") << "Combo2" << "by timeslot:" << QAccessible::ComboBox;
+    QTest::newRow("list") << "ListView1" << "Papers" << QAccessible::Tree;
+}
+
+void TestAccessibility::controlsHaveNamesAndRoles()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(QAccessible::Role, role);
+    WindowDriver driver;
+    QWidget *widget = driver.control(control.toLatin1().constData());
+    QAccessibleInterface *iface = accessible(widget);
+    QCOMPARE(spokenName(iface), name);
+    // Platforms whose readers take a drop-down list's name from the list itself
+    // get it from the accessible name.
+    QCOMPARE(widget->accessibleName().isEmpty() ? iface->text(QAccessible::Name)
+                                                : widget->accessibleName(),
+             name);
+    QCOMPARE(iface->role(), role);
+    QVERIFY(iface->state().focusable);
+}
+
+void TestAccessibility::everyFocusableControlIsNamed()
+{
+    // A control added later without a name would be spoken by its content only.
+    WindowDriver driver;
+    QStringList focusable;
+    for (QWidget *child : driver.form().findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->focusPolicy() & Qt::TabFocus)
+            focusable.append(child->objectName());
+    }
+    focusable.sort();
+    const QStringList named{"Combo1",   "Combo2",    "Combo3", "Command1",
+                            "Command2", "ListView1", "Text1"};
+    QCOMPARE(focusable, named);
+}
+
+void TestAccessibility::fieldsAreLabelledByTheirLabels_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("search box") << "Text1" << "Label5";
+    QTest::newRow("tracks") << "Combo1" << "Label2";
+    QTest::newRow("sessions") << "Combo3" << "Label4";
+    QTest::newRow("timeslots") << "Combo2" << "Label3";
+}
+
+void TestAccessibility::fieldsAreLabelledByTheirLabels()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, label);
+    WindowDriver driver;
+    const auto relations = accessible(driver.control(field.toLatin1().constData()))
+                               ->relations(QAccessible::Label);
+    QCOMPARE(relations.size(), 1);
+    QCOMPARE(relations.first().first->object(), driver.control(label.toLatin1().constData()));
+}
+
+void TestAccessibility::listIsATableOfTheShownCells_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QStringList>("files");
+    const auto all = [](const BuiltinRow &) { return true; };
+    const auto inTrack = [](const BuiltinRow &r) { return atoi(r.track) == 3; };
+    const auto found = [](const BuiltinRow &r) {
+        const QString text = QString::fromLatin1(searchText);
+        return contains(r.firstname, text) || contains(r.lastname, text) || contains(r.title, text);
+    };
+    QTest::newRow("start-up") << "start-up" << filesWhere(all);
+    QTest::newRow("track filter") << "track" << filesWhere(inTrack);
+    QTest::newRow("search") << "search" << filesWhere(found);
+    QTest::newRow("sorted by title") << "sorted by title" << filesWhere(all);
+    QTest::newRow("no rows") << "unused session" << QStringList();
+}
+
+void TestAccessibility::listIsATableOfTheShownCells()
+{
+    QFETCH(QString, state);
+    QFETCH(QStringList, files);
+    WindowDriver driver;
+    reach(driver, state);
+    QAccessibleTableInterface *cells = table(driver);
+    QVERIFY(cells);
+    QCOMPARE(cells->rowCount(), files.size());
+    QCOMPARE(cells->columnCount(), 6);
+    const QStringList captions{"Open", "Author", "Title", "Track", "Session", "Time slot"};
+    for (int column = 0; column < 6; ++column)
+        QCOMPARE(cells->columnDescription(column), captions[column]);
+
+    // Row by row, the cells read what the list shows on screen ...
+    const QList<QStringList> shown = driver.shownRows();
+    QCOMPARE(shown.size(), files.size());
+    QStringList readFiles;
+    for (int row = 0; row < cells->rowCount(); ++row) {
+        QStringList read;
+        for (int column = 0; column < 6; ++column)
+            read.append(cellText(cells, row, column));
+        QCOMPARE(read, shown[row]);
+        readFiles.append(read.first());
+    }
+    // ... and they are the catalogue's rows that the state selects.
+    readFiles.sort();
+    QCOMPARE(readFiles, files);
+}
+
+void TestAccessibility::listWithRowsHasCurrentRowWithoutSelecting_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<bool>("hasRows");
+    QTest::newRow("start-up") << "start-up" << true;
+    QTest::newRow("track filter") << "track" << true;
+    QTest::newRow("search typed") << "search" << true;
+    QTest::newRow("search reset") << "search reset" << true;
+    QTest::newRow("header click") << "sorted by title" << true;
+    QTest::newRow("sort reset") << "sort reset" << true;
+    QTest::newRow("no rows") << "unused session" << false;
+}
+
+void TestAccessibility::listWithRowsHasCurrentRowWithoutSelecting()
+{
+    QFETCH(QString, state);
+    QFETCH(bool, hasRows);
+    WindowDriver driver;
+    driver.form().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&driver.form()));
+    reach(driver, state);
+    QAccessibleTableInterface *cells = table(driver);
+    QCOMPARE(cells->rowCount() > 0, hasRows);
+    const int row = currentRow(driver);
+    if (hasRows) {
+        QVERIFY2(row >= 0 && row < cells->rowCount(), qPrintable(QString::number(row)));
+        QVERIFY(cells->cellAt(row, 0)->state().focused);
+    } else {
+        QCOMPARE(row, -1);
+    }
+    // Being current is not being clicked.
+    QCOMPARE(cells->selectedCellCount(), 0);
+    QCOMPARE(cells->selectedRows(), QList<int>());
+    QCOMPARE(driver.state().selectedfile.text(), QString());
+}
+
+void TestAccessibility::clickSelectsRowAndMakesItCurrent()
+{
+    WindowDriver driver;
+    driver.form().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&driver.form()));
+    QAccessibleTableInterface *cells = table(driver);
+    const QString file = cellText(cells, 4, 0);
+    driver.clickRow(4);
+    QCOMPARE(driver.state().selectedfile.text(), file);
+    QCOMPARE(currentRow(driver), 4);
+    QVERIFY(cells->isRowSelected(4));
+    QCOMPARE(cells->selectedRows(), QList<int>{4});
+
+    // A rebuild moves the current row back to the top; the clicked file stays.
+    QVERIFY(WindowDriver::pick(driver.tracks(), trackName(3)));
+    QCOMPARE(currentRow(driver), 0);
+    QCOMPARE(driver.state().selectedfile.text(), file);
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Runs clang-tidy (checks in .clang-tidy) and cppcheck over the program's own
+# sources, its tests and benchmarks; any finding of either fails the run.
+# Uses the build directory of tools/test.sh, or BUILD_DIR.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/install-deps.sh
+root=$(pwd)
+build=${BUILD_DIR:-build}
+dirs=(app catalogue documents resultlist selection window packaging tests bench)
+ours="^$root/($(IFS='|'; echo "${dirs[*]}"))/"
+
+# clang-tidy reads the compile commands; the tests include their moc output,
+# so the build must have generated it.
+cmake -S . -B "$build" -DBUILD_TESTING=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+cmake --build "$build" -j2
+echo "clang-tidy over the files of ${dirs[*]}"
+run-clang-tidy -p "$build" -j2 -quiet -header-filter="$ours" "$ours.*\\.cpp\$" \
+    >"$build/clang-tidy.log" 2>&1 || {
+    grep -E -A3 '(warning|error):' "$build/clang-tidy.log" || cat "$build/clang-tidy.log"
+    echo "clang-tidy found problems (the whole report: $build/clang-tidy.log)"
+    exit 1
+}
+echo "clang-tidy: no findings"
+
+present=()
+for dir in "${dirs[@]}"; do
+    [ -d "$dir" ] && present+=("$dir")
+done
+cppcheck --enable=warning,performance,portability --error-exitcode=1 --inline-suppr \
+    --library=qt --std=c++20 --language=c++ -I . --suppress=missingIncludeSystem -q -j2 \
+    "${present[@]}"
+echo "cppcheck: no findings"
