@@ -105,10 +105,8 @@ ReportList::ReportList(double pixelsPerUnitX, double pixelsPerUnitY, QWidget *pa
     , m_model(new ReportListModel(this))
     , m_pixelsPerUnitX(pixelsPerUnitX)
     , m_pixelsPerUnitY(pixelsPerUnitY)
-    , m_collator(collationLocale())
+    , m_keys(collationLocale())
 {
-    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
-    m_collator.setNumericMode(false);
     setModel(m_model);
     setRootIsDecorated(false);
     setItemsExpandable(false);
@@ -187,7 +185,7 @@ void ReportList::clearItems()
 {
     m_rows = {}; // a fresh list: the view's copy is not duplicated
     m_order = {};
-    m_keys.clear();
+    m_keys.truncate(0);
     m_orderStale = false;
     changed();
 }
@@ -227,8 +225,8 @@ void ReportList::addSubItem(int item, const QString &text)
     checkItem(item);
     QStringList &cells = m_rows[item].cells;
     cells.append(text);
-    if (cells.size() - 1 == m_keysColumn && item < int(m_keys.size()))
-        m_keys.erase(m_keys.begin() + item, m_keys.end());
+    if (cells.size() - 1 == m_keysColumn)
+        m_keys.truncate(item);
     if (m_sorted)
         m_orderStale = true;
     changed();
@@ -320,12 +318,12 @@ void ReportList::ensureOrder() const
 void ReportList::updateKeys() const
 {
     if (m_keysColumn != m_sortKey) {
-        m_keys.clear();
+        m_keys.truncate(0);
         m_keysColumn = m_sortKey;
     }
     m_keys.reserve(m_rows.size());
     for (auto row = qsizetype(m_keys.size()); row < m_rows.size(); ++row)
-        m_keys.push_back(m_collator.sortKey(m_rows[row].cells.value(m_keysColumn)));
+        m_keys.append(m_rows[row].cells.value(m_keysColumn));
 }
 
 void ReportList::sortOrderOfRows() const
@@ -334,10 +332,10 @@ void ReportList::sortOrderOfRows() const
     // A stable sort: rows with equal texts stay in the order they were appended.
     if (m_sortOrder == ascending) {
         std::stable_sort(m_order.begin(), m_order.end(),
-                         [this](int a, int b) { return m_keys[a].compare(m_keys[b]) < 0; });
+                         [this](int a, int b) { return m_keys.less(a, b); });
     } else {
         std::stable_sort(m_order.begin(), m_order.end(),
-                         [this](int a, int b) { return m_keys[b].compare(m_keys[a]) < 0; });
+                         [this](int a, int b) { return m_keys.less(b, a); });
     }
 }
 

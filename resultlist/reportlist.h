@@ -1,10 +1,9 @@
 #pragma once
 
 #include "reportlistmodel.h"
+#include "sortkeys.h"
 #include "sorttarget.h"
 
-#include <QCollator>
-#include <QCollatorSortKey>
 #include <QTreeView>
 
 #include <cstdint>
@@ -127,9 +126,8 @@ private:
     QList<ListRow> m_rows;
     mutable QList<int> m_order;
     mutable bool m_orderStale = false;
-    mutable std::vector<QCollatorSortKey> m_keys; // of the sort column, per row
+    mutable SortKeys m_keys; // of the sort column, per row
     mutable int m_keysColumn = -1;
-    QCollator m_collator;
     std::int16_t m_sortKey = 0;
     int m_sortOrder = ascending;
     bool m_sorted = false;

@@ -15,6 +15,13 @@ struct ListRow
     QColor foreColor;
 };
 
+} // namespace resultlist
+
+// Growing a list of rows moves them bytewise instead of copying each.
+Q_DECLARE_TYPEINFO(resultlist::ListRow, Q_RELOCATABLE_TYPE);
+
+namespace resultlist {
+
 // What the view shows of the list: the rows in display order under the
 // column headers.
 struct ListSnapshot

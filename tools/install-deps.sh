@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libglib2.0-dev shared-mime-info
+    libglib2.0-dev libicu-dev shared-mime-info
     fonts-liberation
     xvfb xauth
     libbenchmark-dev hyperfine

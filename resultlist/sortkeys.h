@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+struct UCollator;
+class QLocale;
+
+namespace resultlist {
+
+// Case-insensitive collation keys of a column's texts, one per row, kept side
+// by side in one buffer: a sort compares two rows by their keys' leading bytes
+// held inline, and only on a tie reads the rest, so it never calls the
+// collator and seldom leaves the key table.
+class SortKeys
+{
+public:
+    explicit SortKeys(const QLocale &locale);
+    ~SortKeys();
+    SortKeys(const SortKeys &) = delete;
+    SortKeys &operator=(const SortKeys &) = delete;
+
+    qsizetype size() const { return qsizetype(m_keys.size()); }
+    void reserve(qsizetype count) { m_keys.reserve(std::size_t(count)); }
+    // Keeps the keys of the first count rows.
+    void truncate(qsizetype count);
+    void append(const QString &text);
+    // Whether row a's text collates before row b's.
+    bool less(qsizetype a, qsizetype b) const;
+
+private:
+    struct Key
+    {
+        std::uint64_t prefix; // the key's first bytes, most significant first
+        std::uint32_t offset; // where the whole key starts in m_bytes
+        std::uint32_t length; // of the whole key, its closing zero byte included
+    };
+
+    struct CloseCollator
+    {
+        void operator()(UCollator *collator) const;
+    };
+
+    void writeKey(const QString &text);
+
+    std::unique_ptr<UCollator, CloseCollator> m_collator;
+    std::vector<Key> m_keys;
+    std::vector<std::uint8_t> m_bytes;
+};
+
+} // namespace resultlist
