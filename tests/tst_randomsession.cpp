@@ -462,8 +462,8 @@ QString describe(const Action &a)
 struct Snapshot
 {
     QRect listGeometry;
-    float line1X2;
-    float line2X2;
+    float line1X2 = 0;
+    float line2X2 = 0;
     QList<float> columnWidths;
     QList<int> sectionSizes;
     bool operator==(const Snapshot &) const = default;

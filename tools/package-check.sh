@@ -13,7 +13,8 @@ if [ "${1:-}" = --inside-xvfb ]; then
     home=$(mktemp -d)
     trap 'rm -rf "$home"' EXIT
     cd "$home"
-    QT_QPA_PLATFORM=xcb "$program" &
+    mkdir -m 700 "$home/runtime"
+    XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=xcb "$program" &
     pid=$!
     for _ in $(seq 120); do
         if ! kill -0 "$pid" 2>/dev/null; then

@@ -53,28 +53,6 @@ std::string &runningName()
     return name;
 }
 
-// A benchmark that tells the summary its name before its body runs.
-class PairedBenchmark : public benchmark::internal::Benchmark
-{
-public:
-    PairedBenchmark(const std::string &name, std::function<void(benchmark::State &)> body)
-        : Benchmark(name.c_str())
-        , m_name(name)
-        , m_body(std::move(body))
-    {
-    }
-
-    void Run(benchmark::State &state) override
-    {
-        runningName() = m_name;
-        m_body(state);
-    }
-
-private:
-    std::string m_name;
-    std::function<void(benchmark::State &)> m_body;
-};
-
 } // namespace
 
 double now()
@@ -150,8 +128,12 @@ benchmark::internal::Benchmark *registerPaired(const std::string &name, int pair
                                                std::function<void(benchmark::State &)> body,
                                                bool timed)
 {
-    auto *benchmark = benchmark::internal::RegisterBenchmarkInternal(
-        new PairedBenchmark(name, std::move(body)));
+    // The summary learns the running benchmark's name before its body runs.
+    auto *benchmark = benchmark::RegisterBenchmark(
+        name.c_str(), [name, body = std::move(body)](benchmark::State &state) {
+            runningName() = name;
+            body(state);
+        });
     benchmark->Iterations(pairs)->Unit(benchmark::kMillisecond);
     if (timed)
         benchmark->UseManualTime();
