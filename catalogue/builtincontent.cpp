@@ -17,9 +17,8 @@ void writeBuiltinRows(Catalogue &state)
 {
     for (int row = 1; row <= builtinPaperCount; ++row) {
         const BuiltinRow &source = builtinRows[row - 1];
-        const char *const texts[] = {source.firstname, source.lastname, source.title,
-                                     source.track,     source.timeslot, source.session,
-                                     source.file};
+        const char *const texts[] = {source.firstname, source.lastname, source.title, source.track,
+                                     source.timeslot,  source.session,  source.file};
         for (int column = firstname; column <= file; ++column)
             state.papers(row, column) = Cell(QString::fromUtf8(texts[column - firstname]));
     }

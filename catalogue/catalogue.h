@@ -20,11 +20,11 @@ enum Column : int {
     file = 7,
 };
 
-constexpr int paperRows = 179;    // rows 0..178; row 0 stays empty
-constexpr int paperColumns = 8;   // columns 0..7
+constexpr int paperRows = 179;  // rows 0..178; row 0 stays empty
+constexpr int paperColumns = 8; // columns 0..7
 constexpr int trackSlots = 15;
 constexpr int timeslotSlots = 8;
-constexpr int sessionSlots = 50;  // 0..48 named, 49 stays empty
+constexpr int sessionSlots = 50; // 0..48 named, 49 stays empty
 constexpr std::int16_t builtinPaperCount = 178;
 
 // A fixed-size list of cells whose every access is bounds-checked.

@@ -12,8 +12,14 @@ class Cell
 {
 public:
     Cell() = default;
-    explicit Cell(const QString &text) : m_value(text) {}
-    explicit Cell(bool flag) : m_value(flag) {}
+    explicit Cell(const QString &text)
+        : m_value(text)
+    {
+    }
+    explicit Cell(bool flag)
+        : m_value(flag)
+    {
+    }
 
     bool isEmpty() const { return std::holds_alternative<std::monostate>(m_value); }
     bool isText() const { return std::holds_alternative<QString>(m_value); }

@@ -11,7 +11,10 @@ class RuntimeError : public std::runtime_error
 {
 public:
     RuntimeError(int number, const std::string &message)
-        : std::runtime_error(message), m_number(number) {}
+        : std::runtime_error(message)
+        , m_number(number)
+    {
+    }
     int number() const { return m_number; }
 
 private:
@@ -22,28 +25,40 @@ private:
 class TypeMismatchError : public RuntimeError
 {
 public:
-    TypeMismatchError() : RuntimeError(13, "Type mismatch") {}
+    TypeMismatchError()
+        : RuntimeError(13, "Type mismatch")
+    {
+    }
 };
 
 // A number beyond the range of the integer it is read into.
 class OverflowError : public RuntimeError
 {
 public:
-    OverflowError() : RuntimeError(6, "Overflow") {}
+    OverflowError()
+        : RuntimeError(6, "Overflow")
+    {
+    }
 };
 
 // An index outside a table or list.
 class SubscriptOutOfRangeError : public RuntimeError
 {
 public:
-    SubscriptOutOfRangeError() : RuntimeError(9, "Subscript out of range") {}
+    SubscriptOutOfRangeError()
+        : RuntimeError(9, "Subscript out of range")
+    {
+    }
 };
 
 // A property value that a control refuses.
 class InvalidPropertyValueError : public RuntimeError
 {
 public:
-    InvalidPropertyValueError() : RuntimeError(380, "Invalid property value") {}
+    InvalidPropertyValueError()
+        : RuntimeError(380, "Invalid property value")
+    {
+    }
 };
 
 } // namespace catalogue

@@ -106,9 +106,9 @@ OpenWithDialog::OpenWithDialog(const QString &absolutePath, QWidget *parent)
     setObjectName(QStringLiteral("openWithDialog"));
     setWindowTitle(tr("Open With"));
 
-    auto *label = new QLabel(tr("Choose the application to open \u201c%1\u201d with:")
-                                 .arg(QFileInfo(m_path).fileName()),
-                             this);
+    auto *label = new QLabel(
+        tr("Choose the application to open \u201c%1\u201d with:").arg(QFileInfo(m_path).fileName()),
+        this);
     label->setObjectName(QStringLiteral("fileLabel"));
     label->setWordWrap(true);
     m_applications->setObjectName(QStringLiteral("applications"));

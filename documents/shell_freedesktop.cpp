@@ -20,8 +20,8 @@ namespace {
 
 // Codes of failures that have no code of their own in the Shell interface,
 // taken from the same numbering as its codes.
-constexpr int unsupportedVerb = 27;   // the type's association has no such action
-constexpr int cannotStart = 11;       // the associated application could not be started
+constexpr int unsupportedVerb = 27; // the type's association has no such action
+constexpr int cannotStart = 11;     // the associated application could not be started
 constexpr int started = 42;
 
 GFile *fileForPath(const QString &absolutePath)

@@ -13,8 +13,7 @@ namespace documents {
 class FreedesktopShell : public Shell
 {
 public:
-    int execute(const QString &verb, const QString &file,
-                const std::optional<QString> &parameters,
+    int execute(const QString &verb, const QString &file, const std::optional<QString> &parameters,
                 const std::optional<QString> &directory, int showCommand) override;
     void startCommandLine(const QString &commandLine, int windowStyle) override;
 

@@ -4,7 +4,9 @@
 
 #include <QByteArray>
 
+// shellapi.h needs the types of windows.h first.
 #include <windows.h>
+
 #include <shellapi.h>
 
 namespace documents {
@@ -16,8 +18,7 @@ namespace {
 class WindowsShell : public Shell
 {
 public:
-    int execute(const QString &verb, const QString &file,
-                const std::optional<QString> &parameters,
+    int execute(const QString &verb, const QString &file, const std::optional<QString> &parameters,
                 const std::optional<QString> &directory, int showCommand) override;
     void startCommandLine(const QString &commandLine, int windowStyle) override;
 };
@@ -48,8 +49,8 @@ int WindowsShell::execute(const QString &verb, const QString &file,
     const std::optional<QByteArray> ansiParameters = ansi(parameters);
     const std::optional<QByteArray> ansiDirectory = ansi(directory);
     const HINSTANCE result =
-        ShellExecuteA(owner, ansiVerb.constData(), ansiFile.constData(),
-                      pointerTo(ansiParameters), pointerTo(ansiDirectory), showCommand);
+        ShellExecuteA(owner, ansiVerb.constData(), ansiFile.constData(), pointerTo(ansiParameters),
+                      pointerTo(ansiDirectory), showCommand);
     return static_cast<int>(reinterpret_cast<INT_PTR>(result));
 }
 

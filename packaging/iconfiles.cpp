@@ -35,9 +35,8 @@ QByteArray icoFile(const QList<QImage> &images)
     quint32 offset = headerSize + entrySize * quint32(images.size());
     for (qsizetype i = 0; i < images.size(); ++i) {
         // A side of 256 is written as 0: the field has one byte.
-        out << quint8(images[i].width() & 0xff) << quint8(images[i].height() & 0xff)
-            << quint8(0) << quint8(0) << quint16(1) << quint16(32)
-            << quint32(pngs[i].size()) << offset;
+        out << quint8(images[i].width() & 0xff) << quint8(images[i].height() & 0xff) << quint8(0)
+            << quint8(0) << quint16(1) << quint16(32) << quint32(pngs[i].size()) << offset;
         offset += quint32(pngs[i].size());
     }
     for (const QByteArray &png : pngs)

@@ -26,20 +26,17 @@ QLocale collationLocale()
 Qt::Alignment qtAlignment(int alignment)
 {
     switch (alignment) {
-    case 1:
-        return Qt::AlignRight;
-    case 2:
-        return Qt::AlignHCenter;
-    default:
-        return Qt::AlignLeft;
+    case 1: return Qt::AlignRight;
+    case 2: return Qt::AlignHCenter;
+    default: return Qt::AlignLeft;
     }
 }
 
 Qt::CursorShape cursorShape(int pointer)
 {
     static const Qt::CursorShape shapes[] = {
-        Qt::ArrowCursor,    Qt::ArrowCursor,    Qt::CrossCursor,     Qt::IBeamCursor,
-        Qt::ArrowCursor,    Qt::SizeAllCursor,  Qt::SizeBDiagCursor, Qt::SizeVerCursor,
+        Qt::ArrowCursor,     Qt::ArrowCursor,   Qt::CrossCursor,     Qt::IBeamCursor,
+        Qt::ArrowCursor,     Qt::SizeAllCursor, Qt::SizeBDiagCursor, Qt::SizeVerCursor,
         Qt::SizeFDiagCursor, Qt::SizeHorCursor, Qt::UpArrowCursor,   Qt::WaitCursor,
         Qt::ForbiddenCursor, Qt::BusyCursor,    Qt::WhatsThisCursor, Qt::SizeAllCursor,
     };
@@ -123,7 +120,9 @@ ReportList::ReportList(double pixelsPerUnitX, double pixelsPerUnitY, QWidget *pa
     header()->setSortIndicatorShown(true);
     connect(header(), &QHeaderView::sectionClicked, this, &ReportList::emitColumnClick);
     connect(header(), &QHeaderView::sectionResized, this,
-            [this](int logicalIndex, int, int newSize) { rememberResizedColumn(logicalIndex, newSize); });
+            [this](int logicalIndex, int, int newSize) {
+                rememberResizedColumn(logicalIndex, newSize);
+            });
     connect(this, &QAbstractItemView::clicked, this, &ReportList::emitItemClick);
 }
 

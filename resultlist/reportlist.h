@@ -16,7 +16,10 @@ class ListItem
 {
 public:
     ListItem() = default;
-    explicit ListItem(QString text) : m_text(std::move(text)) {}
+    explicit ListItem(QString text)
+        : m_text(std::move(text))
+    {
+    }
     QString text() const { return m_text; }
 
 private:

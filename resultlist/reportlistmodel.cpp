@@ -33,16 +33,14 @@ QVariant ReportListModel::data(const QModelIndex &index, int role) const
     const ListRow &row = m_shown.rows.at(m_shown.order.at(index.row()));
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:
-        return row.cells.value(index.column());
+    case Qt::ToolTipRole: return row.cells.value(index.column());
     case Qt::ForegroundRole:
         if (index.column() == 0 && row.foreColor.isValid())
             return row.foreColor;
         return {};
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(m_shown.alignments.at(index.column()) | Qt::AlignVCenter);
-    default:
-        return {};
+    default: return {};
     }
 }
 

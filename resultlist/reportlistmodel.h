@@ -26,8 +26,8 @@ namespace resultlist {
 // column headers.
 struct ListSnapshot
 {
-    QList<ListRow> rows;       // in the order they were appended
-    QList<int> order;          // display position -> index into rows
+    QList<ListRow> rows; // in the order they were appended
+    QList<int> order;    // display position -> index into rows
     QStringList captions;
     QList<Qt::Alignment> alignments;
 };

@@ -121,14 +121,20 @@ void TestAccessibility::controlsHaveNamesAndRoles_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QAccessible::Role>("role");
-    QTest::newRow("search box") << "Text1" << "Search author or title:"
-                                << QAccessible::EditableText;
-    QTest::newRow("reset search") << "Command1" << "Reset Search" << QAccessible::Button;
-    QTest::newRow("reset sort") << "Command2" << "Reset Sort Criteria" << QAccessible::Button;
-    QTest::newRow("tracks") << "Combo1" << "by track:" << QAccessible::ComboBox;
-    QTest::newRow("sessions") << "Combo3" << "by session:" << QAccessible::ComboBox;
-    QTest::newRow("timeslots") << "Combo2" << "by timeslot:" << QAccessible::ComboBox;
-    QTest::newRow("list") << "ListView1" << "Papers" << QAccessible::Tree;
+    QTest::newRow("search box") << "Text1"
+                                << "Search author or title:" << QAccessible::EditableText;
+    QTest::newRow("reset search") << "Command1"
+                                  << "Reset Search" << QAccessible::Button;
+    QTest::newRow("reset sort") << "Command2"
+                                << "Reset Sort Criteria" << QAccessible::Button;
+    QTest::newRow("tracks") << "Combo1"
+                            << "by track:" << QAccessible::ComboBox;
+    QTest::newRow("sessions") << "Combo3"
+                              << "by session:" << QAccessible::ComboBox;
+    QTest::newRow("timeslots") << "Combo2"
+                               << "by timeslot:" << QAccessible::ComboBox;
+    QTest::newRow("list") << "ListView1"
+                          << "Papers" << QAccessible::Tree;
 }
 
 void TestAccessibility::controlsHaveNamesAndRoles()
@@ -168,10 +174,14 @@ void TestAccessibility::fieldsAreLabelledByTheirLabels_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("label");
-    QTest::newRow("search box") << "Text1" << "Label5";
-    QTest::newRow("tracks") << "Combo1" << "Label2";
-    QTest::newRow("sessions") << "Combo3" << "Label4";
-    QTest::newRow("timeslots") << "Combo2" << "Label3";
+    QTest::newRow("search box") << "Text1"
+                                << "Label5";
+    QTest::newRow("tracks") << "Combo1"
+                            << "Label2";
+    QTest::newRow("sessions") << "Combo3"
+                              << "Label4";
+    QTest::newRow("timeslots") << "Combo2"
+                               << "Label3";
 }
 
 void TestAccessibility::fieldsAreLabelledByTheirLabels()
@@ -179,8 +189,8 @@ void TestAccessibility::fieldsAreLabelledByTheirLabels()
     QFETCH(QString, field);
     QFETCH(QString, label);
     WindowDriver driver;
-    const auto relations = accessible(driver.control(field.toLatin1().constData()))
-                               ->relations(QAccessible::Label);
+    const auto relations =
+        accessible(driver.control(field.toLatin1().constData()))->relations(QAccessible::Label);
     QCOMPARE(relations.size(), 1);
     QCOMPARE(relations.first().first->object(), driver.control(label.toLatin1().constData()));
 }
@@ -250,8 +260,7 @@ void TestAccessibility::listWithRowsHasCurrentRowWithoutSelecting()
     QFETCH(QString, state);
     QFETCH(bool, hasRows);
     WindowDriver driver;
-    driver.form().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&driver.form()));
+    QVERIFY(driver.showWindow());
     reach(driver, state);
     QAccessibleTableInterface *cells = table(driver);
     QCOMPARE(cells->rowCount() > 0, hasRows);
@@ -271,8 +280,7 @@ void TestAccessibility::listWithRowsHasCurrentRowWithoutSelecting()
 void TestAccessibility::clickSelectsRowAndMakesItCurrent()
 {
     WindowDriver driver;
-    driver.form().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&driver.form()));
+    QVERIFY(driver.showWindow());
     QAccessibleTableInterface *cells = table(driver);
     const QString file = cellText(cells, 4, 0);
     driver.clickRow(4);

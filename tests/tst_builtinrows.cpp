@@ -112,7 +112,8 @@ QSet<QString> TestBuiltinRows::texts(int row, int count, int column) const
     return result;
 }
 
-QSet<QString> TestBuiltinRows::distinctTitles(const std::function<bool(const QString &)> &keep) const
+QSet<QString>
+TestBuiltinRows::distinctTitles(const std::function<bool(const QString &)> &keep) const
 {
     QSet<QString> result;
     for (int row = 1; row <= m_state.papercount; ++row) {
@@ -231,7 +232,8 @@ void TestBuiltinRows::counts_data()
     };
     add("papers with two titles", papersWhere([this](const Paper &p) {
             return p.rowCount == 2 && texts(p.firstRow, 2, title).size() == 2;
-        }), 1);
+        }),
+        1);
     add("papers with differing titles", papersWithSeveral(title), 1);
     add("papers with differing sessions", papersWithSeveral(session), 2);
     add("papers with one row in another session", papersWhere([this](const Paper &p) {
@@ -239,19 +241,26 @@ void TestBuiltinRows::counts_data()
             for (int r = p.firstRow; r < p.firstRow + p.rowCount; ++r)
                 ++rowsOfSession[text(r, session)];
             return rowsOfSession.size() == 2
-                   && std::min(rowsOfSession.begin().value(), std::next(rowsOfSession.begin()).value()) == 1;
-        }), 2);
+                   && std::min(rowsOfSession.begin().value(),
+                               std::next(rowsOfSession.begin()).value())
+                          == 1;
+        }),
+        2);
     add("papers with differing tracks", papersWithSeveral(track), 0);
     add("papers with differing timeslots", papersWithSeveral(timeslot), 0);
 
     const auto endsInBlank = [](const QString &t) { return t.endsWith(u' '); };
     const auto hasDoubleBlank = [](const QString &t) { return t.contains(QStringLiteral("  ")); };
-    add("given names ending in a blank", rowsWhere([&](int r) { return endsInBlank(text(r, firstname)); }), 64);
-    add("family names ending in a blank", rowsWhere([&](int r) { return endsInBlank(text(r, lastname)); }), 14);
-    add("title rows ending in a blank", rowsWhere([&](int r) { return endsInBlank(text(r, title)); }), 12);
+    add("given names ending in a blank",
+        rowsWhere([&](int r) { return endsInBlank(text(r, firstname)); }), 64);
+    add("family names ending in a blank",
+        rowsWhere([&](int r) { return endsInBlank(text(r, lastname)); }), 14);
+    add("title rows ending in a blank",
+        rowsWhere([&](int r) { return endsInBlank(text(r, title)); }), 12);
     add("titles ending in a blank", int(distinctTitles(endsInBlank).size()), 7);
     add("titles with a double blank", int(distinctTitles(hasDoubleBlank).size()), 5);
-    add("given names with a double blank", rowsWhere([&](int r) { return hasDoubleBlank(text(r, firstname)); }), 1);
+    add("given names with a double blank",
+        rowsWhere([&](int r) { return hasDoubleBlank(text(r, firstname)); }), 1);
     add("titles with an acute accent",
         int(distinctTitles([](const QString &t) { return t.contains(QChar(0x00b4)); }).size()), 1);
 }
@@ -292,10 +301,10 @@ void TestBuiltinRows::keynotesAreThreeSingleRows()
     QSet<QString> keynoteFiles;
     int rowsWithCodeOne = 0;
     for (int row = 1; row <= m_state.papercount; ++row) {
-        const bool keynote = code(row, track) == 1 && code(row, timeslot) == 1
-                             && code(row, session) == 1;
-        const bool anyOne = code(row, track) == 1 || code(row, timeslot) == 1
-                            || code(row, session) == 1;
+        const bool keynote =
+            code(row, track) == 1 && code(row, timeslot) == 1 && code(row, session) == 1;
+        const bool anyOne =
+            code(row, track) == 1 || code(row, timeslot) == 1 || code(row, session) == 1;
         rowsWithCodeOne += anyOne ? 1 : 0;
         if (keynote)
             keynoteFiles.insert(text(row, file));
@@ -360,12 +369,10 @@ void TestBuiltinRows::namesHaveInitialsAndParticles()
 {
     static const QRegularExpression initialsOnly(QStringLiteral("^([A-Z]\\.)+ *$"));
     static const QRegularExpression leadingInitial(QStringLiteral("^([A-Z]\\. )+\\S"));
-    const int givenInitials = rowsWhere([this](int r) {
-        return initialsOnly.match(text(r, firstname)).hasMatch();
-    });
-    const int familyInitials = rowsWhere([this](int r) {
-        return leadingInitial.match(text(r, lastname)).hasMatch();
-    });
+    const int givenInitials =
+        rowsWhere([this](int r) { return initialsOnly.match(text(r, firstname)).hasMatch(); });
+    const int familyInitials =
+        rowsWhere([this](int r) { return leadingInitial.match(text(r, lastname)).hasMatch(); });
     const int particles = rowsWhere([this](int r) {
         return text(r, lastname).front().isLower() && text(r, lastname).contains(u' ');
     });

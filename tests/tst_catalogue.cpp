@@ -226,7 +226,8 @@ void TestCatalogue::codeListsHoldTheirExactTexts_data()
     QTest::newRow("track 0") << "tracks" << 0 << "All tracks";
     QTest::newRow("track 1") << "tracks" << 1 << "Keynotes";
     QTest::newRow("track 7") << "tracks" << 7 << "6) Creative Knowledge Environments";
-    QTest::newRow("track 8") << "tracks" << 8
+    QTest::newRow("track 8")
+        << "tracks" << 8
         << "8) Breaking Boundaries & Building Bridges: The Case of the Emer-ging Market "
            "Economies in Central East Europe";
     QTest::newRow("track 14") << "tracks" << 14 << "Workshop: The Structure of the Brevanor";
@@ -236,13 +237,15 @@ void TestCatalogue::codeListsHoldTheirExactTexts_data()
     QTest::newRow("timeslot 7") << "timeslots" << 7 << "Saturday 9 Nov., 09:00-10:40";
     QTest::newRow("session 0") << "sessions" << 0 << "All sessions";
     QTest::newRow("session 1") << "sessions" << 1 << "Keynotes";
-    QTest::newRow("session 21") << "sessions" << 21
+    QTest::newRow("session 21")
+        << "sessions" << 21
         << "Exploring the use of new forms and tools in s&t policy-making and studies ";
     QTest::newRow("session 22") << "sessions" << 22 << "Exploring Brevanor Relations ";
-    QTest::newRow("session 26") << "sessions" << 26
-        << "Knowledge Management in Public, Private and Collective Set-tings";
+    QTest::newRow("session 26")
+        << "sessions" << 26 << "Knowledge Management in Public, Private and Collective Set-tings";
     QTest::newRow("session 47") << "sessions" << 47 << "University - Industry Linkages";
-    QTest::newRow("session 48") << "sessions" << 48
+    QTest::newRow("session 48")
+        << "sessions" << 48
         << "US-American Hegonomy? - the Question of Convergence in In-novation Styles ";
 }
 

@@ -47,7 +47,11 @@ private:
 class Header : public ColumnHeader
 {
 public:
-    Header(int index, bool fails) : m_index(index), m_fails(fails) {}
+    Header(int index, bool fails)
+        : m_index(index)
+        , m_fails(fails)
+    {
+    }
     int index() const override
     {
         if (m_fails)
@@ -64,7 +68,10 @@ private:
 class DrawingWatch : public SortTarget
 {
 public:
-    explicit DrawingWatch(resultlist::ReportList &list) : m_list(list) {}
+    explicit DrawingWatch(resultlist::ReportList &list)
+        : m_list(list)
+    {
+    }
     bool drawingWhileSorting = true;
 
     int mousePointer() const override { return m_list.mousePointer(); }
@@ -108,18 +115,27 @@ void TestColumnSort::stepsSurviveFailures_data()
     QTest::addColumn<bool>("sorted");
 
     const int cross = resultlist::crossPointer;
-    QTest::newRow("other column: ascending by it") << QStringList{} << 3 << false << 2 << 0 << cross << true;
-    QTest::newRow("same column: reversed") << QStringList{} << 2 << false << 1 << 1 << cross << true;
-    QTest::newRow("header unreadable: reversed") << QStringList{} << 3 << true << 1 << 1 << cross << true;
-    QTest::newRow("key unreadable: reversed") << QStringList{"readKey"} << 3 << false << 1 << 1 << cross << true;
-    QTest::newRow("order unreadable: unchanged") << QStringList{"readOrder"} << 2 << false << 1 << 0 << cross << true;
-    QTest::newRow("order refused: key still set") << QStringList{"setOrder"} << 4 << false << 3 << 0 << cross << true;
+    QTest::newRow("other column: ascending by it")
+        << QStringList{} << 3 << false << 2 << 0 << cross << true;
+    QTest::newRow("same column: reversed")
+        << QStringList{} << 2 << false << 1 << 1 << cross << true;
+    QTest::newRow("header unreadable: reversed")
+        << QStringList{} << 3 << true << 1 << 1 << cross << true;
+    QTest::newRow("key unreadable: reversed")
+        << QStringList{"readKey"} << 3 << false << 1 << 1 << cross << true;
+    QTest::newRow("order unreadable: unchanged")
+        << QStringList{"readOrder"} << 2 << false << 1 << 0 << cross << true;
+    QTest::newRow("order refused: key still set")
+        << QStringList{"setOrder"} << 4 << false << 3 << 0 << cross << true;
     QTest::newRow("key refused") << QStringList{"setKey"} << 4 << false << 1 << 0 << cross << true;
-    QTest::newRow("sorting refused") << QStringList{"setSorted"} << 3 << false << 2 << 0 << cross << false;
+    QTest::newRow("sorting refused")
+        << QStringList{"setSorted"} << 3 << false << 2 << 0 << cross << false;
     QTest::newRow("lock refused") << QStringList{"lock"} << 3 << false << 2 << 0 << cross << true;
     QTest::newRow("pointer unreadable: default comes back")
-        << QStringList{"readPointer"} << 3 << false << 2 << 0 << int(resultlist::defaultPointer) << true;
-    QTest::newRow("pointer refused") << QStringList{"setPointer"} << 3 << false << 2 << 0 << cross << true;
+        << QStringList{"readPointer"} << 3 << false << 2 << 0 << int(resultlist::defaultPointer)
+        << true;
+    QTest::newRow("pointer refused")
+        << QStringList{"setPointer"} << 3 << false << 2 << 0 << cross << true;
 }
 
 void TestColumnSort::stepsSurviveFailures()

@@ -174,8 +174,8 @@ void TestFreedesktopShell::init()
     for (const QString &record : QDir(m_records).entryList(QDir::Files))
         QFile::remove(m_records + QLatin1Char('/') + record);
     // A fresh current directory each time, as the program's documents live.
-    m_documents = QDir(m_root.path()).canonicalPath()
-        + QStringLiteral("/documents%1").arg(++m_testNumber);
+    m_documents =
+        QDir(m_root.path()).canonicalPath() + QStringLiteral("/documents%1").arg(++m_testNumber);
     QVERIFY(QDir().mkpath(m_documents));
     QVERIFY(QDir::setCurrent(m_documents));
 }
@@ -302,8 +302,8 @@ void TestFreedesktopShell::typeWithoutApplicationIsNoAssociation()
     makeDocument(QStringLiteral("2.doc"));
     const int windowsBefore = visibleWindows();
 
-    const int code = m_shell->execute(QStringLiteral("open"), QStringLiteral("2.doc"),
-                                      std::nullopt, std::nullopt, documents::showNormal);
+    const int code = m_shell->execute(QStringLiteral("open"), QStringLiteral("2.doc"), std::nullopt,
+                                      std::nullopt, documents::showNormal);
 
     QCOMPARE(code, int(documents::noAssociation));
     // The chooser is the caller's to ask for.
@@ -437,8 +437,8 @@ void TestFreedesktopShell::startsCommandLineWithoutShell_data()
     QTest::addColumn<QString>("arguments");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("plain words") << QStringLiteral("a b") << QStringList{"a", "b"};
-    QTest::newRow("quoted blanks") << QStringLiteral("\"two words\" x")
-                                   << QStringList{"two words", "x"};
+    QTest::newRow("quoted blanks")
+        << QStringLiteral("\"two words\" x") << QStringList{"two words", "x"};
     QTest::newRow("shell syntax") << QStringLiteral("; \"$(touch pwned)\" `touch pwned` | -x")
                                   << QStringList{";", "$(touch pwned)", "`touch", "pwned`", "|",
                                                  "-x"};

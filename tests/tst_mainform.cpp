@@ -40,13 +40,16 @@ void TestMainForm::controlsStandWhereDesigned_data()
     QTest::addColumn<QRect>("pixels");
     QTest::addColumn<int>("tabIndex");
     QTest::addColumn<QString>("text");
-    QTest::newRow("Label6") << "Label6" << QRect(24, 24, 585, 17) << 12
-                            << "Papers presented at the 4th Brevanor Conference 2002 in full paper version.";
-    QTest::newRow("Label5") << "Label5" << QRect(24, 64, 113, 17) << 10 << "Search author or title:";
+    QTest::newRow("Label6")
+        << "Label6" << QRect(24, 24, 585, 17) << 12
+        << "Papers presented at the 4th Brevanor Conference 2002 in full paper version.";
+    QTest::newRow("Label5") << "Label5" << QRect(24, 64, 113, 17) << 10
+                            << "Search author or title:";
     QTest::newRow("Text1") << "Text1" << QRect(152, 64, 265, 19) << 1 << "";
     QTest::newRow("Command1") << "Command1" << QRect(440, 64, 145, 20) << 2 << "Reset Search";
     QTest::newRow("Label1") << "Label1" << QRect(24, 112, 105, 17) << 0 << "Sort papers...";
-    QTest::newRow("Command2") << "Command2" << QRect(152, 110, 137, 20) << 3 << "Reset Sort Criteria";
+    QTest::newRow("Command2") << "Command2" << QRect(152, 110, 137, 20) << 3
+                              << "Reset Sort Criteria";
     QTest::newRow("Label2") << "Label2" << QRect(24, 136, 105, 17) << 7 << "by track:";
     QTest::newRow("Combo1") << "Combo1" << QRect(152, 136, 433, 21) << 4 << "All tracks";
     QTest::newRow("Label4") << "Label4" << QRect(24, 160, 105, 17) << 9 << "by session:";
@@ -84,7 +87,8 @@ void TestMainForm::fontsAreThoseAskedFor_data()
     QTest::addColumn<QString>("family");
     QTest::addColumn<double>("points");
     QTest::addColumn<bool>("bold");
-    QTest::newRow("heading") << "Label6" << "Arial" << 9.75 << true;
+    QTest::newRow("heading") << "Label6"
+                             << "Arial" << 9.75 << true;
     for (const char *name : {"Label5", "Text1", "Command1", "Combo3", "ListView1"})
         QTest::newRow(name) << name << "MS Sans Serif" << 8.25 << false;
 }
@@ -121,7 +125,8 @@ void TestMainForm::tabWalksTheControlsInOrder()
     driver.form().show();
     QVERIFY(QTest::qWaitForWindowActive(&driver.form()));
     QCOMPARE(QApplication::focusWidget(), driver.control("Text1"));
-    const char *order[] = {"Command1", "Command2", "Combo1", "Combo3", "Combo2", "ListView1", "Text1"};
+    const char *order[] = {"Command1", "Command2",  "Combo1", "Combo3",
+                           "Combo2",   "ListView1", "Text1"};
     for (const char *name : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
@@ -186,8 +191,10 @@ void TestMainForm::columnsKeepStartupWidthsBeforeLayout()
     const float widths[] = {6, 10, 27, 10, 13, 10};
     const char *captions[] = {"Open", "Author", "Title", "Track", "Session", "Time slot"};
     for (int i = 1; i <= 6; ++i) {
-        QCOMPARE(driver.list()->columnWidth(i), float(qRound(widths[i - 1] * window::pixelsPerUnitX) / window::pixelsPerUnitX));
-        QCOMPARE(driver.list()->header()->sectionSize(i - 1), qRound(widths[i - 1] * window::pixelsPerUnitX));
+        QCOMPARE(driver.list()->columnWidth(i),
+                 float(qRound(widths[i - 1] * window::pixelsPerUnitX) / window::pixelsPerUnitX));
+        QCOMPARE(driver.list()->header()->sectionSize(i - 1),
+                 qRound(widths[i - 1] * window::pixelsPerUnitX));
         QCOMPARE(driver.list()->model()->headerData(i - 1, Qt::Horizontal).toString(),
                  QString::fromLatin1(captions[i - 1]));
     }
@@ -202,8 +209,10 @@ void TestMainForm::rowsShowCatalogueCells()
     for (const QStringList &row : rows)
         shown.insert(row[0] + row[1] + row[2], row);
     for (const BuiltinRow &source : catalogue::builtinRows) {
-        const QString author = QString::fromUtf8(source.lastname) + ", " + QString::fromUtf8(source.firstname);
-        const QString key = QString::fromUtf8(source.file) + author + QString::fromUtf8(source.title);
+        const QString author =
+            QString::fromUtf8(source.lastname) + ", " + QString::fromUtf8(source.firstname);
+        const QString key =
+            QString::fromUtf8(source.file) + author + QString::fromUtf8(source.title);
         QVERIFY2(shown.contains(key), qPrintable(key));
         const QStringList row = shown.value(key);
         QCOMPARE(row[3], QString::fromUtf8(catalogue::trackNames[atoi(source.track)]));
@@ -239,7 +248,7 @@ void TestMainForm::filtersNarrowByAnd()
     QVERIFY(WindowDriver::pick(driver.sessions(), session));
     const auto byAll = WindowDriver::builtinRowsWhere([&](const BuiltinRow &r) {
         return !strcmp(r.track, sample.track) && !strcmp(r.timeslot, sample.timeslot)
-            && !strcmp(r.session, sample.session);
+               && !strcmp(r.session, sample.session);
     });
     QCOMPARE(driver.list()->itemCount(), byAll.size());
     QVERIFY(!byAll.isEmpty());
@@ -270,7 +279,8 @@ void TestMainForm::keynotesThroughAnyOneList()
 {
     QFETCH(QString, list);
     WindowDriver driver;
-    QVERIFY(WindowDriver::pick(driver.control<window::PickList>(list.toLatin1().constData()), "Keynotes"));
+    QVERIFY(WindowDriver::pick(driver.control<window::PickList>(list.toLatin1().constData()),
+                               "Keynotes"));
     const QList<QStringList> rows = driver.shownRows();
     QCOMPARE(rows.size(), 3);
     for (const QStringList &row : rows) {
@@ -316,8 +326,7 @@ void TestMainForm::unusedSessionLeavesEmptyListWithHeaders()
 void TestMainForm::resetBringsBackEveryRowAndKeepsSortAndFile()
 {
     WindowDriver driver;
-    driver.form().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&driver.form()));
+    QVERIFY(driver.showWindow());
     driver.clickHeader(3); // sort by title
     driver.clickRow(0);
     const QString clicked = driver.state().selectedfile.text();
@@ -331,7 +340,9 @@ void TestMainForm::resetBringsBackEveryRowAndKeepsSortAndFile()
     QCOMPARE(driver.tracks()->text(), QStringLiteral("All tracks"));
     QCOMPARE(driver.timeslots()->text(), QStringLiteral("All timeslots"));
     QCOMPARE(driver.sessions()->text(), QStringLiteral("All sessions"));
-    QCOMPARE(driver.state().trackfilter + driver.state().timeslotfilter + driver.state().sessionfilter, 0);
+    QCOMPARE(driver.state().trackfilter + driver.state().timeslotfilter
+                 + driver.state().sessionfilter,
+             0);
     QCOMPARE(driver.list()->sortKey(), 2);
     QCOMPARE(driver.state().selectedfile.text(), clicked);
 }

@@ -31,8 +31,7 @@ private:
 void TestOpening::init()
 {
     m_driver = std::make_unique<WindowDriver>();
-    m_driver->form().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&m_driver->form()));
+    QVERIFY(m_driver->showWindow());
 }
 
 void TestOpening::cleanup()
@@ -104,7 +103,8 @@ void TestOpening::rememberedFileOutlivesFiltersAndSearches()
 {
     m_driver->clickRow(4);
     const QString clicked = fileAt(4);
-    QVERIFY(WindowDriver::pick(m_driver->sessions(), QString::fromUtf8(catalogue::sessionNames[26])));
+    QVERIFY(
+        WindowDriver::pick(m_driver->sessions(), QString::fromUtf8(catalogue::sessionNames[26])));
     QCOMPARE(m_driver->list()->itemCount(), 0);
     // A double click on the empty list opens the row clicked last.
     QTest::mouseDClick(m_driver->list()->viewport(), Qt::LeftButton, {}, QPoint(40, 40));

@@ -189,7 +189,7 @@ public:
         if (m_cursor == 0)
             return;
         const bool pair = m_cursor > 1 && m_search.at(m_cursor - 1).isLowSurrogate()
-            && m_search.at(m_cursor - 2).isHighSurrogate();
+                          && m_search.at(m_cursor - 2).isHighSurrogate();
         const int length = pair ? 2 : 1;
         m_cursor -= length;
         m_search.remove(m_cursor, length);
@@ -284,8 +284,8 @@ private:
         if (m_search.isEmpty())
             return true;
         return paper.firstname.contains(m_search, Qt::CaseInsensitive)
-            || paper.lastname.contains(m_search, Qt::CaseInsensitive)
-            || paper.title.contains(m_search, Qt::CaseInsensitive);
+               || paper.lastname.contains(m_search, Qt::CaseInsensitive)
+               || paper.title.contains(m_search, Qt::CaseInsensitive);
     }
 
     void layOut()
@@ -357,7 +357,7 @@ struct Action
 
     Kind kind;
     int number = 0; // drop-down list, count, column, row position or shell answer
-    int other = 0; // wheel direction, cell column, repeats or "by keyboard"
+    int other = 0;  // wheel direction, cell column, repeats or "by keyboard"
     QString text;
     int key = 0;
     Qt::KeyboardModifiers modifiers;
@@ -482,8 +482,7 @@ public:
     // Shows the window; returns what is wrong before any action, if anything.
     QString start()
     {
-        form().show();
-        if (!QTest::qWaitForWindowExposed(&form()))
+        if (!m_driver->showWindow())
             return QStringLiteral("the window was never shown");
         settle();
         m_model = SessionModel(form().size());
@@ -533,7 +532,7 @@ private:
     static bool needsEvents(const Action &a)
     {
         return a.kind == Action::Resize || a.kind == Action::Minimise || a.kind == Action::Restore
-            || a.kind == Action::PickFromPopup || a.kind == Action::CancelPopup;
+               || a.kind == Action::PickFromPopup || a.kind == Action::CancelPopup;
     }
 
     // The drop-down lists may show their entries in any order, but exactly
@@ -586,7 +585,7 @@ private:
     int m_layoutsSeen = 0;
     int m_sinceSettled = 0;
     std::map<int, int> m_performed; // by kind
-    std::map<int, int> m_skipped; // by kind
+    std::map<int, int> m_skipped;   // by kind
     int m_performedCount = 0;
     qint64 m_shownRows = 0;
 };
@@ -708,8 +707,8 @@ void composeText(QWidget *box, const QString &text)
 bool Session::applyToSearchBox(const Action &a)
 {
     QWidget *box = m_driver->searchBox();
-    const bool adds
-        = a.kind == Action::Type || a.kind == Action::Compose || a.kind == Action::Paste;
+    const bool adds =
+        a.kind == Action::Type || a.kind == Action::Compose || a.kind == Action::Paste;
     if (adds && m_model.search().size() + a.text.size() > maxSearchLength)
         return false;
     switch (a.kind) {
@@ -962,8 +961,8 @@ QString Session::tally() const
 QString Session::compare()
 {
     if (!warnings.isEmpty()) {
-        const QString warned
-            = QStringLiteral("the program warned: ") + warnings.join(QStringLiteral("; "));
+        const QString warned =
+            QStringLiteral("the program warned: ") + warnings.join(QStringLiteral("; "));
         warnings.clear();
         return warned;
     }
@@ -1144,8 +1143,8 @@ QString Session::compareLaidOut(const Snapshot &now)
     // The columns follow the list's width as the list reports it: whole pixels.
     const double reported = list.width() / pixelsPerUnitX;
     for (int i = 0; i < 6; ++i) {
-        const double width
-            = expected.columnsAtStart ? startColumnWidths[i] : reported * columnShares[i];
+        const double width =
+            expected.columnsAtStart ? startColumnWidths[i] : reported * columnShares[i];
         if (!wholePixels(now.columnWidths[i] * pixelsPerUnitX, width * pixelsPerUnitX)
             || !wholePixels(now.sectionSizes[i], width * pixelsPerUnitX))
             return QStringLiteral("column %1 is %2 units (%3 pixels) wide but must be %4 units")
@@ -1171,7 +1170,8 @@ public:
 private:
     int below(int n) { return int(m_random() % quint32(n)); }
     bool chance(int percent) { return below(100) < percent; }
-    template <typename T> const T &oneOf(const QList<T> &items)
+    template<typename T>
+    const T &oneOf(const QList<T> &items)
     {
         return items[below(int(items.size()))];
     }
@@ -1233,8 +1233,8 @@ Action ActionSource::dropDownAction(const Session &session)
         filtersOn += session.model().filter(i) > 0;
     // Mostly one filter at a time, so that the list is seldom empty.
     const QString target = chance(20 + 25 * filtersOn)
-        ? SessionModel::papers().codeLists[list].first()
-        : oneOf(entries);
+                               ? SessionModel::papers().codeLists[list].first()
+                               : oneOf(entries);
     const int roll = below(100);
     if (roll < 10)
         return {Action::ResetSort, 0, below(2)};
@@ -1287,9 +1287,9 @@ Action ActionSource::listAction(const Session &session)
     if (roll < 65)
         return {Action::DoubleClickEmpty};
     Action key{Action::KeyInList};
-    static const QList<Qt::KeyboardModifiers> modifiers
-        = {Qt::NoModifier,      Qt::NoModifier,  Qt::ShiftModifier,
-           Qt::ControlModifier, Qt::AltModifier, Qt::ShiftModifier | Qt::ControlModifier};
+    static const QList<Qt::KeyboardModifiers> modifiers = {
+        Qt::NoModifier,      Qt::NoModifier,  Qt::ShiftModifier,
+        Qt::ControlModifier, Qt::AltModifier, Qt::ShiftModifier | Qt::ControlModifier};
     key.modifiers = oneOf(modifiers);
     if (chance(55)) {
         key.key = chance(75) ? Qt::Key_Return : Qt::Key_Enter;
@@ -1331,10 +1331,10 @@ Action ActionSource::windowAction(const Session &session)
 
 QSize ActionSource::someSize()
 {
-    static const QList<QSize> edges
-        = {{1, 1},     {40, 30},    {101, 700}, {102, 700},   {700, 263},  {700, 264},
-           {101, 263}, {102, 264},  {101, 264}, {102, 263},   {102, 308},  {2600, 1800},
-           {812, 624}, {1600, 150}, {60, 1400}, {2049, 1601}, {2600, 264}, {102, 1800}};
+    static const QList<QSize> edges = {
+        {1, 1},     {40, 30},    {101, 700}, {102, 700},   {700, 263},  {700, 264},
+        {101, 263}, {102, 264},  {101, 264}, {102, 263},   {102, 308},  {2600, 1800},
+        {812, 624}, {1600, 150}, {60, 1400}, {2049, 1601}, {2600, 264}, {102, 1800}};
     const int roll = below(100);
     if (roll < 45)
         return oneOf(edges);
@@ -1345,20 +1345,20 @@ QSize ActionSource::someSize()
 
 QString ActionSource::someText(bool mayBeLong)
 {
-    static const QStringList ascii
-        = {"a", "e", "n", "in", "the",  "of",   "Re", "x",   "Z", "q", "-", ",",
-           ":", "(", "'", "1",  "2002", ".doc", "&",  "s&t", "?", "/", "~"};
-    static const QStringList accented
-        = {"é", "É", "ö", "Ö", "ü", "Ü", "ø", "Ø", "å", "Å", "ß", "ç", "Ç",
-           "ñ", "ð", "Þ", "þ", "´", "à", "À", "æ", "Æ", "ÿ", "î", "Î"};
-    static const QStringList beyond
-        = {"α", "Ω", "ж", "Я", "中文", "日本語", "ł", "Ł", "ő", "Ş", "ğ",
-           "č", "€", "—", "…", "“",    "”",      "™", "ā", "Ɛ", "ᵃ"};
-    static const QStringList emoji
-        = {"😀", "🎉", "👍🏽", "🇩🇰", "👩‍🔬", "🧪", "❤️", "𝔸"};
+    static const QStringList ascii = {"a",    "e",    "n", "in",  "the", "of", "Re", "x",
+                                      "Z",    "q",    "-", ",",   ":",   "(",  "'",  "1",
+                                      "2002", ".doc", "&", "s&t", "?",   "/",  "~"};
+    static const QStringList accented = {"é", "É", "ö", "Ö", "ü", "Ü", "ø", "Ø", "å",
+                                         "Å", "ß", "ç", "Ç", "ñ", "ð", "Þ", "þ", "´",
+                                         "à", "À", "æ", "Æ", "ÿ", "î", "Î"};
+    static const QStringList beyond = {"α", "Ω", "ж", "Я", "中文", "日本語", "ł",
+                                       "Ł", "ő", "Ş", "ğ", "č",    "€",      "—",
+                                       "…", "“", "”", "™", "ā",    "Ɛ",      "ᵃ"};
+    static const QStringList emoji = {"😀",           "🎉",    "👍🏽", "🇩🇰",
+                                      "👩‍🔬", "🧪", "❤️",   "𝔸"};
     static const QStringList rightToLeft = {"שלום", "עברית", "مرحبا", "سلام", "ש", "ب", "שלום ab"};
-    static const QStringList combining
-        = {"e\u0301", "a\u0308", "o\u0303", "\u0301", "\u0327", "n\u0303", "u\u0308", "A\u030A"};
+    static const QStringList combining = {"e\u0301", "a\u0308", "o\u0303", "\u0301",
+                                          "\u0327",  "n\u0303", "u\u0308", "A\u030A"};
     static const QStringList blanks = {" ", " ", "  ", "   ", "\u00A0", " \u00A0 "};
     if (mayBeLong)
         return longText();
@@ -1505,8 +1505,8 @@ void TestRandomSession::randomSession_data()
     QTest::addColumn<int>("actions");
     const int first = fromEnvironment("BREVANOR_RANDOM_SEED", 1);
     const int seeds = fromEnvironment("BREVANOR_RANDOM_SEEDS", 5);
-    const int actions
-        = fromEnvironment("BREVANOR_RANDOM_ACTIONS", BREVANOR_RANDOM_ACTIONS_PER_SEED);
+    const int actions =
+        fromEnvironment("BREVANOR_RANDOM_ACTIONS", BREVANOR_RANDOM_ACTIONS_PER_SEED);
     for (int seed = first; seed < first + seeds; ++seed)
         QTest::addRow("seed %d", seed) << quint32(seed) << actions;
 }

@@ -78,12 +78,12 @@ void TestReportList::sortsByTextIgnoringCase_data()
         << QStringList{"Émile", "Eva", "ezra", "Olsen", "Øster", "Zoe", "zoë"};
     QTest::newRow("case ignored") << QStringList{"beta", "Alpha", "alpha2", "BETA1"} << 0
                                   << QStringList{"Alpha", "alpha2", "beta", "BETA1"};
-    QTest::newRow("equal keys keep append order") << QStringList{"abc", "ABC", "Abc", "aaa"} << 0
-                                                  << QStringList{"aaa", "abc", "ABC", "Abc"};
+    QTest::newRow("equal keys keep append order")
+        << QStringList{"abc", "ABC", "Abc", "aaa"} << 0 << QStringList{"aaa", "abc", "ABC", "Abc"};
     QTest::newRow("equal keys keep append order descending")
         << QStringList{"abc", "ABC", "zz", "Abc"} << 1 << QStringList{"zz", "abc", "ABC", "Abc"};
-    QTest::newRow("blanks and punctuation count") << QStringList{"a b", "ab", "a-c"} << 0
-                                                  << QStringList{"a b", "a-c", "ab"};
+    QTest::newRow("blanks and punctuation count")
+        << QStringList{"a b", "ab", "a-c"} << 0 << QStringList{"a b", "a-c", "ab"};
 }
 
 void TestReportList::sortsByTextIgnoringCase()
@@ -215,10 +215,8 @@ void TestReportList::refusedSettingsThrow()
     ReportList list(1.0, 1.0);
     list.addColumnHeader("Open");
     const std::function<void()> settings[] = {
-        [&] { list.setMousePointer(value); },
-        [&] { list.setSortOrder(value); },
-        [&] { list.setSortKey(std::int16_t(value)); },
-        [&] { list.setColumnAlignment(1, value); },
+        [&] { list.setMousePointer(value); },          [&] { list.setSortOrder(value); },
+        [&] { list.setSortKey(std::int16_t(value)); }, [&] { list.setColumnAlignment(1, value); },
         [&] { list.setColumnWidth(1, float(value)); },
     };
     QVERIFY_THROWS_EXCEPTION(catalogue::InvalidPropertyValueError, settings[setting]());

@@ -55,8 +55,7 @@ private:
 void TestResize::init()
 {
     m_driver = std::make_unique<WindowDriver>();
-    m_driver->form().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&m_driver->form()));
+    QVERIFY(m_driver->showWindow());
     resizeTo(*m_driver, window::MainForm::designClientSize);
 }
 
@@ -77,7 +76,8 @@ void TestResize::designSizeLaysOutInUnits()
     for (int i = 1; i <= 6; ++i) {
         // Each width is the reported list width times its share, then whole pixels.
         QVERIFY2(near(list->columnWidth(i), expected[i - 1], 0.6), qPrintable(QString::number(i)));
-        QCOMPARE(list->header()->sectionSize(i - 1), qRound(expected[i - 1] * window::pixelsPerUnitX));
+        QCOMPARE(list->header()->sectionSize(i - 1),
+                 qRound(expected[i - 1] * window::pixelsPerUnitX));
     }
 }
 
@@ -119,8 +119,8 @@ void TestResize::belowEitherThresholdNothingChanges()
 void TestResize::nothingAboveTheListMoves()
 {
     QList<QRect> before;
-    const char *names[] = {"Label6", "Label5", "Text1", "Command1", "Label1", "Command2",
-                           "Label2", "Combo1", "Label4", "Combo3", "Label3", "Combo2"};
+    const char *names[] = {"Label6", "Label5", "Text1",  "Command1", "Label1", "Command2",
+                           "Label2", "Combo1", "Label4", "Combo3",   "Label3", "Combo2"};
     for (const char *name : names)
         before.append(m_driver->control(name)->geometry());
     for (QSize size : {QSize(2200, 1700), QSize(300, 400)}) {

@@ -94,7 +94,8 @@ void TestSearch::accentedCapitalsMatchTheirSmallLetters()
     WindowDriver stripped;
     stripped.type(plain);
     QCOMPARE(stripped.list()->itemCount(), rowsContaining(plain).size());
-    QVERIFY2(rowsContaining(plain) != rowsContaining(fragment), qPrintable(fragment + " / " + plain));
+    QVERIFY2(rowsContaining(plain) != rowsContaining(fragment),
+             qPrintable(fragment + " / " + plain));
 }
 
 void TestSearch::titleFragmentListsEveryAuthor()

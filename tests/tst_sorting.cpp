@@ -54,8 +54,7 @@ private:
 void TestSorting::init()
 {
     m_driver = std::make_unique<WindowDriver>();
-    m_driver->form().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&m_driver->form()));
+    QVERIFY(m_driver->showWindow());
 }
 
 void TestSorting::cleanup()
@@ -157,7 +156,8 @@ void TestSorting::pointerComesBackAsItWas()
 
 void TestSorting::sortHoldsWhileFiltersRebuild()
 {
-    QVERIFY(WindowDriver::pick(m_driver->sessions(), QString::fromUtf8(catalogue::sessionNames[26])));
+    QVERIFY(
+        WindowDriver::pick(m_driver->sessions(), QString::fromUtf8(catalogue::sessionNames[26])));
     QCOMPARE(m_driver->list()->itemCount(), 0);
     m_driver->clickHeader(3);
     m_driver->clickHeader(3);

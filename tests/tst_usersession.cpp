@@ -12,8 +12,7 @@ private slots:
 void TestUserSession::wholeSession()
 {
     WindowDriver driver;
-    driver.form().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&driver.form()));
+    QVERIFY(driver.showWindow());
     QCOMPARE(driver.list()->itemCount(), 178);
     QCOMPARE(driver.list()->width(), 812 - 48);
 

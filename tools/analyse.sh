@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs clang-tidy (checks in .clang-tidy) and cppcheck over the program's own
-# sources, its tests and benchmarks; any finding of either fails the run.
+# sources, its tests and benchmarks, and checks that they keep the style of
+# .clang-format; any finding fails the run.
 # Uses the build directory of tools/test.sh, or BUILD_DIR.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -31,3 +32,8 @@ cppcheck --enable=warning,performance,portability --error-exitcode=1 --inline-su
     --library=qt --std=c++20 --language=c++ -I . --suppress=missingIncludeSystem -q -j2 \
     "${present[@]}"
 echo "cppcheck: no findings"
+
+# clang-format -i on the files it names puts them right.
+mapfile -t sources < <(find "${present[@]}" -name '*.cpp' -o -name '*.h' | sort)
+clang-format --dry-run --Werror "${sources[@]}"
+echo "clang-format: every file keeps the style"

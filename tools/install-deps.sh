@@ -12,7 +12,7 @@ packages=(
     libbenchmark-dev hyperfine
     qt6-svg-dev desktop-file-utils appstream dpkg-dev xdotool x11-utils
     g++-mingw-w64-x86-64
-    clang-tidy cppcheck
+    clang-tidy cppcheck clang-format
 )
 
 missing=()

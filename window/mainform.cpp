@@ -67,7 +67,10 @@ constexpr double columnShares[] = {0.07, 0.13, 0.33, 0.13, 0.17, 0.13};
 class ClickedHeader : public resultlist::ColumnHeader
 {
 public:
-    explicit ClickedHeader(int index) : m_index(index) {}
+    explicit ClickedHeader(int index)
+        : m_index(index)
+    {
+    }
     int index() const override { return m_index; }
 
 private:
@@ -128,9 +131,10 @@ void MainForm::createControls()
         field->setAccessibleName(label->text());
     }
     const std::pair<QWidget *, const char *> names[] = {
-        {Label6, "Label6"}, {Label5, "Label5"},   {Text1, "Text1"},   {Command1, "Command1"},
-        {Label1, "Label1"}, {Command2, "Command2"}, {Label2, "Label2"}, {Combo1, "Combo1"},
-        {Label4, "Label4"}, {Combo3, "Combo3"},   {Label3, "Label3"}, {Combo2, "Combo2"},
+        {Label6, "Label6"},       {Label5, "Label5"}, {Text1, "Text1"},
+        {Command1, "Command1"},   {Label1, "Label1"}, {Command2, "Command2"},
+        {Label2, "Label2"},       {Combo1, "Combo1"}, {Label4, "Label4"},
+        {Combo3, "Combo3"},       {Label3, "Label3"}, {Combo2, "Combo2"},
         {ListView1, "ListView1"},
     };
     for (const auto &[control, name] : names)
@@ -173,9 +177,12 @@ void MainForm::handle(Routine routine)
 
 void MainForm::bindEvents()
 {
-    connect(Combo1, &PickList::click, this, [this] { handle([this] { m_filters.Combo1_Click(); }); });
-    connect(Combo2, &PickList::click, this, [this] { handle([this] { m_filters.Combo2_Click(); }); });
-    connect(Combo3, &PickList::click, this, [this] { handle([this] { m_filters.Combo3_Click(); }); });
+    connect(Combo1, &PickList::click, this,
+            [this] { handle([this] { m_filters.Combo1_Click(); }); });
+    connect(Combo2, &PickList::click, this,
+            [this] { handle([this] { m_filters.Combo2_Click(); }); });
+    connect(Combo3, &PickList::click, this,
+            [this] { handle([this] { m_filters.Combo3_Click(); }); });
     connect(Command1, &QPushButton::clicked, this,
             [this] { handle([this] { m_search.Command1_Click(); }); });
     connect(Command2, &QPushButton::clicked, this,
@@ -258,7 +265,8 @@ void MainForm::Form_Resize()
     m_line1.X2 = float(double(W) - 23.645);
     m_line2.X2 = float(double(W) - 23.645);
     for (int i = 1; i <= 6; ++i)
-        ListView1->setColumnWidth(i, float(double(ListView1->widthInUnits()) * columnShares[i - 1]));
+        ListView1->setColumnWidth(i,
+                                  float(double(ListView1->widthInUnits()) * columnShares[i - 1]));
     update();
 }
 

@@ -23,8 +23,8 @@ void PictureButton::paintEvent(QPaintEvent * /*event*/)
     QRect captionRect = rect().adjusted(3, 3, -3, -3);
     if (sunken)
         captionRect.translate(1, 1);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(captionRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
 
     if (hasFocus()) {

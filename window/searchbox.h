@@ -12,7 +12,10 @@ class SearchBox : public QLineEdit, public selection::TextControl
     Q_OBJECT
 
 public:
-    explicit SearchBox(QWidget *parent = nullptr) : QLineEdit(parent) {}
+    explicit SearchBox(QWidget *parent = nullptr)
+        : QLineEdit(parent)
+    {
+    }
 
     QString text() const override { return QLineEdit::text(); }
     void setText(const QString &text) override { QLineEdit::setText(text); }

@@ -26,6 +26,12 @@ public:
     }
 
     window::MainForm &form() { return *m_form; }
+    // Shows the window and waits until it is on screen; false if it never is.
+    bool showWindow()
+    {
+        m_form->show();
+        return QTest::qWaitForWindowExposed(m_form.get());
+    }
     const catalogue::Catalogue &state() const { return m_form->state(); }
 
     template<typename T = QWidget>
@@ -72,7 +78,8 @@ public:
     void clickHeader(int column)
     {
         QHeaderView *header = list()->header();
-        const int x = header->sectionViewportPosition(column - 1) + header->sectionSize(column - 1) / 2;
+        const int x =
+            header->sectionViewportPosition(column - 1) + header->sectionSize(column - 1) / 2;
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
     }
 
@@ -103,7 +110,8 @@ public:
     }
 
     // The built-in rows (numbered from 1) for which `keep` holds.
-    static QList<int> builtinRowsWhere(const std::function<bool(const catalogue::BuiltinRow &)> &keep)
+    static QList<int>
+    builtinRowsWhere(const std::function<bool(const catalogue::BuiltinRow &)> &keep)
     {
         QList<int> rows;
         for (int i = 0; i < int(catalogue::builtinRows.size()); ++i) {
