@@ -1,5 +1,6 @@
 // Interaction latency at the 178 built-in rows: from the user's event to the
 // end of the list's repaint, against repainting the same list without a rebuild.
+#include "support/lazy.h"
 #include "support/paintwatch.h"
 #include "support/paired.h"
 
@@ -9,7 +10,6 @@
 #include <QTest>
 
 #include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -32,16 +32,11 @@ public:
     // list was not repainted.
     double timed(const std::function<void()> &event)
     {
+        const double seconds = m_watch.secondsUntilPainted(event);
         drainEvents();
-        m_watch.reset();
-        const double start = now();
-        event();
-        const bool painted = m_watch.waitForPaint();
-        const double seconds = now() - start;
-        drainEvents();
-        if (!painted)
+        if (seconds < 0)
             std::fprintf(stderr, "the list was not repainted\n");
-        return painted ? seconds : -1;
+        return seconds;
     }
 
     void untimed(const std::function<void()> &event) { timed(event); }
@@ -56,19 +51,11 @@ private:
     PaintWatch m_watch;
 };
 
-// Made on first use, ended by main while the application still exists.
-std::unique_ptr<Session> &sessionSlot()
-{
-    static std::unique_ptr<Session> slot;
-    return slot;
-}
+Lazy<Session> theSession;
 
 Session &session()
 {
-    std::unique_ptr<Session> &slot = sessionSlot();
-    if (!slot)
-        slot = std::make_unique<Session>();
-    return *slot;
+    return theSession.get();
 }
 
 // The measurement, or -1 when the list does not end as expected.
@@ -148,6 +135,6 @@ int main(int argc, char *argv[])
     registerInteraction("reset_sort_criteria", resetSortCriteria);
     registerInteraction("header_click", clickAuthorHeader);
     const int status = runBenchmarks(argc, argv, "Interaction latency at 178 rows");
-    sessionSlot().reset();
+    theSession.end();
     return status;
 }

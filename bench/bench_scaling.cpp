@@ -1,6 +1,7 @@
 // Scaling of the list control: clear and append n rows of six cells, sorted
 // by the second column, then the first paint, against a sorting tree widget
 // receiving the same rows.
+#include "support/lazy.h"
 #include "support/paintwatch.h"
 #include "support/paired.h"
 #include "support/rows.h"
@@ -15,7 +16,6 @@
 
 #include <cstdio>
 #include <map>
-#include <memory>
 
 namespace {
 
@@ -45,10 +45,7 @@ public:
 
     double fill(const std::vector<RowCells> &rows)
     {
-        drainEvents();
-        m_watch.reset();
-        const double start = now();
-        {
+        return m_watch.secondsUntilPainted([&] {
             resultlist::ReportList::Batch batch(m_list);
             m_list.clearItems();
             for (const RowCells &cells : rows) {
@@ -57,10 +54,7 @@ public:
                 for (int cell = 1; cell < 6; ++cell)
                     m_list.addSubItem(item, cells[std::size_t(cell)]);
             }
-        }
-        const bool painted = m_watch.waitForPaint();
-        const double seconds = now() - start;
-        return painted ? seconds : -1;
+        });
     }
 
     const resultlist::ReportList &list() const { return m_list; }
@@ -89,13 +83,7 @@ public:
 
     double fill(const std::vector<RowCells> &rows)
     {
-        drainEvents();
-        m_watch.reset();
-        const double start = now();
-        fillTree(m_tree, rows);
-        const bool painted = m_watch.waitForPaint();
-        const double seconds = now() - start;
-        return painted ? seconds : -1;
+        return m_watch.secondsUntilPainted([&] { fillTree(m_tree, rows); });
     }
 
     const QTreeWidget &tree() const { return m_tree; }
@@ -105,36 +93,22 @@ private:
     PaintWatch m_watch;
 };
 
-// Both sides are made on first use and ended by main while the application
-// still exists.
 struct Sides
 {
     ProgramSide program;
     AnchorSide anchor;
 };
 
-std::unique_ptr<Sides> &sidesSlot()
-{
-    static std::unique_ptr<Sides> slot;
-    return slot;
-}
-
-Sides &sides()
-{
-    std::unique_ptr<Sides> &slot = sidesSlot();
-    if (!slot)
-        slot = std::make_unique<Sides>();
-    return *slot;
-}
+Lazy<Sides> sides;
 
 ProgramSide &program()
 {
-    return sides().program;
+    return sides.get().program;
 }
 
 AnchorSide &anchor()
 {
-    return sides().anchor;
+    return sides.get().anchor;
 }
 
 // Both sides must show every row, sorted by author, or their times mean nothing.
@@ -236,6 +210,6 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     registerAll();
     const int status = runBenchmarks(argc, argv, "Scaling of the list control", recordGrowth);
-    sidesSlot().reset();
+    sides.end();
     return status;
 }

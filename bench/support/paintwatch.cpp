@@ -1,5 +1,7 @@
 #include "paintwatch.h"
 
+#include "paired.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEvent>
@@ -23,6 +25,17 @@ bool PaintWatch::waitForPaint(int timeoutMs)
     const bool painted = m_painted;
     m_painted = false;
     return painted;
+}
+
+double PaintWatch::secondsUntilPainted(const std::function<void()> &event)
+{
+    drainEvents();
+    reset();
+    const double start = now();
+    event();
+    const bool painted = waitForPaint();
+    const double seconds = now() - start;
+    return painted ? seconds : -1;
 }
 
 bool PaintWatch::eventFilter(QObject *watched, QEvent *event)

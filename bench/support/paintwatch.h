@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QWidget;
 
 // Watches one widget for paint events, so a measurement can end when the
@@ -18,6 +20,11 @@ public:
     // call, or the time-out passes. The loop returns only after the event that
     // painted the widget is done, so the whole window pass is included.
     bool waitForPaint(int timeoutMs = 10000);
+
+    // Seconds from the start of event to the end of the widget's next paint,
+    // with the events already waiting delivered first; -1 when the widget was
+    // not painted.
+    double secondsUntilPainted(const std::function<void()> &event);
 
     bool painted() const { return m_painted; }
     // Forgets paints seen so far.
