@@ -1,4 +1,4 @@
-#include "catalogue/runtimeerror.h"
+#include "errors/runtimeerror.h"
 #include "documents/shell.h"
 #include "window/mainform.h"
 
@@ -20,7 +20,7 @@ public:
     {
         try {
             return QApplication::notify(receiver, event);
-        } catch (const catalogue::RuntimeError &error) {
+        } catch (const errors::RuntimeError &error) {
             std::fprintf(stderr, "brevanor: run-time error %d: %s\n", error.number(), error.what());
             std::exit(EXIT_FAILURE);
         }

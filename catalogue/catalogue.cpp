@@ -1,13 +1,13 @@
 #include "catalogue.h"
 
-#include "runtimeerror.h"
+#include "errors/runtimeerror.h"
 
 namespace catalogue {
 
 void checkSubscript(int index, int size)
 {
     if (index < 0 || index >= size)
-        throw SubscriptOutOfRangeError();
+        throw errors::SubscriptOutOfRangeError();
 }
 
 int PaperTable::checkedIndex(int row, int column)

@@ -68,7 +68,7 @@ struct Catalogue
     Cell selectedfile;
 };
 
-// Throws SubscriptOutOfRangeError unless 0 <= index < size.
+// Throws errors::SubscriptOutOfRangeError unless 0 <= index < size.
 void checkSubscript(int index, int size);
 
 template<int Size>

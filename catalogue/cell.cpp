@@ -1,6 +1,6 @@
 #include "cell.h"
 
-#include "runtimeerror.h"
+#include "errors/runtimeerror.h"
 
 #include <limits>
 
@@ -34,11 +34,11 @@ double readDecimal(const QString &text)
         ++i;
     }
     if (i == digitsStart)
-        throw TypeMismatchError();
+        throw errors::TypeMismatchError();
     while (i < end && isBlank(text[i]))
         ++i;
     if (i != end)
-        throw TypeMismatchError();
+        throw errors::TypeMismatchError();
     return negative ? -value : value;
 }
 
@@ -67,7 +67,7 @@ std::int16_t Cell::toInt16() const
     const double value = readDecimal(std::get<QString>(m_value));
     if (value < std::numeric_limits<std::int16_t>::min()
         || value > std::numeric_limits<std::int16_t>::max())
-        throw OverflowError();
+        throw errors::OverflowError();
     return static_cast<std::int16_t>(value);
 }
 

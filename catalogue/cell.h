@@ -32,8 +32,8 @@ public:
     QString text() const;
 
     // The cell's decimal text read as a 16-bit signed integer. Throws
-    // TypeMismatchError for a text that is no number and OverflowError for
-    // one beyond -32768..32767.
+    // errors::TypeMismatchError for a text that is no number and
+    // errors::OverflowError for one beyond -32768..32767.
     std::int16_t toInt16() const;
 
     bool operator==(const Cell &other) const = default;

@@ -2,7 +2,7 @@
 
 #include "shell.h"
 
-#include "catalogue/runtimeerror.h"
+#include "errors/runtimeerror.h"
 #include "resultlist/reportlist.h"
 
 #include <cstdio>
@@ -54,7 +54,7 @@ void PaperOpener::RunShellExecute(const QString &sTopic, const catalogue::Cell &
     // A chooser that cannot be started must not take the window with it.
     try {
         m_shell.startCommandLine(openWithCommand + file, showNormal);
-    } catch (const catalogue::RuntimeError &error) {
+    } catch (const errors::RuntimeError &error) {
         std::fprintf(stderr, "brevanor: cannot show the Open With dialog for \"%s\": %s\n",
                      file.toLocal8Bit().constData(), error.what());
     }

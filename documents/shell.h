@@ -31,7 +31,7 @@ public:
                         const std::optional<QString> &directory, int showCommand) = 0;
 
     // Starts the command line as a new process without waiting for it.
-    // Throws catalogue::RuntimeError when it cannot be started.
+    // Throws errors::RuntimeError when it cannot be started.
     virtual void startCommandLine(const QString &commandLine, int windowStyle) = 0;
 };
 

@@ -3,7 +3,7 @@
 #include "openwithdialog.h"
 #include "paperopener.h"
 
-#include "catalogue/runtimeerror.h"
+#include "errors/runtimeerror.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,7 +33,7 @@ void startDetached(const QString &commandLine)
 {
     QStringList words = QProcess::splitCommand(commandLine);
     if (words.isEmpty() || !QProcess::startDetached(words.takeFirst(), words))
-        throw catalogue::RuntimeError(53, "File not found");
+        throw errors::FileNotFoundError();
 }
 
 } // namespace

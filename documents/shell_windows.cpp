@@ -1,6 +1,6 @@
 #include "shell.h"
 
-#include "catalogue/runtimeerror.h"
+#include "errors/runtimeerror.h"
 
 #include <QByteArray>
 
@@ -65,7 +65,7 @@ void WindowsShell::startCommandLine(const QString &commandLine, int windowStyle)
     PROCESS_INFORMATION process = {};
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
-        throw catalogue::RuntimeError(53, "File not found");
+        throw errors::FileNotFoundError();
     // The program never waits for what it starts.
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

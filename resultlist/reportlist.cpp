@@ -1,7 +1,7 @@
 #include "reportlist.h"
 
 #include "catalogue/catalogue.h"
-#include "catalogue/runtimeerror.h"
+#include "errors/runtimeerror.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -159,7 +159,7 @@ void ReportList::setColumnAlignment(int column, int alignment)
 {
     checkColumn(column);
     if (alignment < 0 || alignment > 2)
-        throw catalogue::InvalidPropertyValueError();
+        throw errors::InvalidPropertyValueError();
     m_columns[column - 1].alignment = alignment;
     changed();
 }
@@ -174,7 +174,7 @@ void ReportList::setColumnWidth(int column, float width)
 {
     checkColumn(column);
     if (width < 0)
-        throw catalogue::InvalidPropertyValueError();
+        throw errors::InvalidPropertyValueError();
     m_columns[column - 1].widthPixels = qRound(double(width) * m_pixelsPerUnitX);
     if (column <= m_model->columnCount())
         applyColumnWidths();
@@ -248,7 +248,7 @@ QColor ReportList::itemForeColor(int position) const
 void ReportList::setMousePointer(int shape)
 {
     if (shape < defaultPointer || shape > lastPointerShape)
-        throw catalogue::InvalidPropertyValueError();
+        throw errors::InvalidPropertyValueError();
     m_mousePointer = shape;
     if (shape == defaultPointer)
         unsetCursor();
@@ -269,7 +269,7 @@ void ReportList::unlockWindowUpdate()
 void ReportList::setSortKey(std::int16_t key)
 {
     if (key < 0)
-        throw catalogue::InvalidPropertyValueError();
+        throw errors::InvalidPropertyValueError();
     m_sortKey = key;
     orderChanged();
 }
@@ -277,7 +277,7 @@ void ReportList::setSortKey(std::int16_t key)
 void ReportList::setSortOrder(int order)
 {
     if (order != ascending && order != descending)
-        throw catalogue::InvalidPropertyValueError();
+        throw errors::InvalidPropertyValueError();
     m_sortOrder = order;
     orderChanged();
 }
@@ -380,7 +380,7 @@ float ReportList::widthInUnits() const
 void ReportList::setWidthInUnits(float width)
 {
     if (width < 0)
-        throw catalogue::InvalidPropertyValueError();
+        throw errors::InvalidPropertyValueError();
     resize(qRound(double(width) * m_pixelsPerUnitX), height());
 }
 
@@ -392,7 +392,7 @@ float ReportList::heightInUnits() const
 void ReportList::setHeightInUnits(float height)
 {
     if (height < 0)
-        throw catalogue::InvalidPropertyValueError();
+        throw errors::InvalidPropertyValueError();
     resize(width(), qRound(double(height) * m_pixelsPerUnitY));
 }
 

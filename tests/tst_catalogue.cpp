@@ -2,7 +2,7 @@
 // reading of code texts as 16-bit integers with its errors, and the code lists.
 #include "catalogue/builtincontent.h"
 #include "catalogue/catalogue.h"
-#include "catalogue/runtimeerror.h"
+#include "errors/runtimeerror.h"
 
 #include <QtTest>
 
@@ -18,11 +18,11 @@ QPair<QString, int> errorOf(const std::function<void()> &access)
 {
     try {
         access();
-    } catch (const TypeMismatchError &error) {
+    } catch (const errors::TypeMismatchError &error) {
         return {QStringLiteral("type mismatch"), error.number()};
-    } catch (const OverflowError &error) {
+    } catch (const errors::OverflowError &error) {
         return {QStringLiteral("overflow"), error.number()};
-    } catch (const SubscriptOutOfRangeError &error) {
+    } catch (const errors::SubscriptOutOfRangeError &error) {
         return {QStringLiteral("subscript"), error.number()};
     }
     return {QStringLiteral("none"), 0};

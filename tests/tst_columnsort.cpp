@@ -1,5 +1,5 @@
 // The header click's sort steps, with a list whose operations can fail.
-#include "catalogue/runtimeerror.h"
+#include "errors/runtimeerror.h"
 #include "resultlist/columnsort.h"
 #include "resultlist/reportlist.h"
 
@@ -40,7 +40,7 @@ private:
     {
         const_cast<FaultyList *>(this)->calls.append(QString::fromLatin1(name));
         if (failing.count(name))
-            throw catalogue::InvalidPropertyValueError();
+            throw errors::InvalidPropertyValueError();
     }
 };
 
@@ -55,7 +55,7 @@ public:
     int index() const override
     {
         if (m_fails)
-            throw catalogue::RuntimeError(91, "Object variable not set");
+            throw errors::RuntimeError(91, "Object variable not set");
         return m_index;
     }
 

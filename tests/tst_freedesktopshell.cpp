@@ -1,6 +1,6 @@
 // The Linux shell for real: GIO, a desktop of our own with a handler
 // application that records how it was started, and the Open With chooser.
-#include "catalogue/runtimeerror.h"
+#include "errors/runtimeerror.h"
 #include "documents/openwithdialog.h"
 #include "documents/paperopener.h"
 #include "documents/shell.h"
@@ -471,7 +471,7 @@ void TestFreedesktopShell::unstartableCommandLineThrows()
     try {
         m_shell->startCommandLine(commandLine, documents::showNormal);
         QFAIL("no error for a command line that cannot start");
-    } catch (const catalogue::RuntimeError &error) {
+    } catch (const errors::RuntimeError &error) {
         QCOMPARE(error.number(), 53);
         QCOMPARE(QString::fromStdString(error.what()), QStringLiteral("File not found"));
     }

@@ -1,5 +1,5 @@
 // The report list control on its own: order, batching and its settings.
-#include "catalogue/runtimeerror.h"
+#include "errors/runtimeerror.h"
 #include "resultlist/reportlist.h"
 
 #include <QHeaderView>
@@ -219,9 +219,9 @@ void TestReportList::refusedSettingsThrow()
         [&] { list.setSortKey(std::int16_t(value)); }, [&] { list.setColumnAlignment(1, value); },
         [&] { list.setColumnWidth(1, float(value)); },
     };
-    QVERIFY_THROWS_EXCEPTION(catalogue::InvalidPropertyValueError, settings[setting]());
-    QVERIFY_THROWS_EXCEPTION(catalogue::SubscriptOutOfRangeError, list.setColumnWidth(2, 10));
-    QVERIFY_THROWS_EXCEPTION(catalogue::SubscriptOutOfRangeError, list.addSubItem(0, "x"));
+    QVERIFY_THROWS_EXCEPTION(errors::InvalidPropertyValueError, settings[setting]());
+    QVERIFY_THROWS_EXCEPTION(errors::SubscriptOutOfRangeError, list.setColumnWidth(2, 10));
+    QVERIFY_THROWS_EXCEPTION(errors::SubscriptOutOfRangeError, list.addSubItem(0, "x"));
 }
 
 void TestReportList::sizesAreInWindowUnits()

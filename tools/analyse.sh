@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 tools/install-deps.sh
 root=$(pwd)
 build=${BUILD_DIR:-build}
-dirs=(app catalogue documents resultlist selection window packaging tests bench)
+dirs=(app errors catalogue documents resultlist selection window packaging tests bench)
 ours="^$root/($(IFS='|'; echo "${dirs[*]}"))/"
 
 # clang-tidy reads the compile commands; the tests include their moc output,

@@ -1,6 +1,6 @@
 #include "picklist.h"
 
-#include "catalogue/runtimeerror.h"
+#include "errors/runtimeerror.h"
 
 namespace window {
 
@@ -15,7 +15,7 @@ void PickList::setText(const QString &text)
 {
     const int entry = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (entry < 0)
-        throw catalogue::RuntimeError(383, "'Text' property is read-only");
+        throw errors::PropertyReadOnlyError();
     setCurrentIndex(entry);
     emit click();
 }

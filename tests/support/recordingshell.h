@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/runtimeerror.h"
+#include "errors/runtimeerror.h"
 #include "documents/shell.h"
 
 #include <QList>
@@ -37,7 +37,7 @@ public:
     {
         started.append({commandLine, windowStyle});
         if (failToStart)
-            throw catalogue::RuntimeError(53, "File not found");
+            throw errors::FileNotFoundError();
     }
 
     int answer = 42;

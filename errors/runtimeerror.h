@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace catalogue {
+namespace errors {
 
 // An error of the program's runtime: it carries the number and message the
 // program reports when nothing handles it.
@@ -61,4 +61,24 @@ public:
     }
 };
 
-} // namespace catalogue
+// A file the program asks for that is not there.
+class FileNotFoundError : public RuntimeError
+{
+public:
+    FileNotFoundError()
+        : RuntimeError(53, "File not found")
+    {
+    }
+};
+
+// A property set that the control allows only to be read.
+class PropertyReadOnlyError : public RuntimeError
+{
+public:
+    PropertyReadOnlyError()
+        : RuntimeError(383, "'Text' property is read-only")
+    {
+    }
+};
+
+} // namespace errors
