@@ -1,5 +1,5 @@
-#include "errors/runtimeerror.h"
 #include "documents/shell.h"
+#include "errors/runtimeerror.h"
 #include "window/mainform.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 // The Linux shell for real: GIO, a desktop of our own with a handler
 // application that records how it was started, and the Open With chooser.
-#include "errors/runtimeerror.h"
 #include "documents/openwithdialog.h"
 #include "documents/paperopener.h"
 #include "documents/shell.h"
+#include "errors/runtimeerror.h"
 #include "resultlist/reportlist.h"
 #include "window/mainform.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "errors/runtimeerror.h"
 #include "documents/shell.h"
+#include "errors/runtimeerror.h"
 
 #include <QList>
 #include <QString>
