@@ -1480,12 +1480,29 @@ class TestRandomSession : public QObject
 {
     Q_OBJECT
 
+public:
+    static void initMain();
+
 private slots:
     void initTestCase();
     void cleanupTestCase();
     void randomSession_data();
     void randomSession();
 };
+
+// Qt Test's watchdog times all seeds of the one test function together, five
+// minutes by default: a longer run is given a budget that grows with it, of
+// 20 ms an action and five minutes for shrinking a failure.
+void TestRandomSession::initMain()
+{
+    if (qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+        return;
+    const qint64 seeds = fromEnvironment("BREVANOR_RANDOM_SEEDS", 5);
+    const qint64 actions =
+        fromEnvironment("BREVANOR_RANDOM_ACTIONS", BREVANOR_RANDOM_ACTIONS_PER_SEED);
+    const qint64 budget = std::max<qint64>(seeds * actions * 20, 5 * 60 * 1000) + 5 * 60 * 1000;
+    qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(budget));
+}
 
 void TestRandomSession::initTestCase()
 {
