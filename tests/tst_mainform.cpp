@@ -1,13 +1,46 @@
 // The window as it opens: its controls, start-up and the category filters.
 #include "support/windowdriver.h"
 
+#include "resultlist/contrast.h"
 #include "window/picturebutton.h"
 #include "window/userscale.h"
 
 #include <QCollator>
 #include <QLabel>
+#include <QScopeGuard>
 
 using catalogue::BuiltinRow;
+using resultlist::contrastRatio;
+
+namespace {
+
+// The window as a screen of the given scale shows it, in device pixels.
+QImage grabAt(QWidget &widget, qreal scale)
+{
+    QImage image((QSizeF(widget.size()) * scale).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    widget.render(&image);
+    return image;
+}
+
+// The pixel of `area` that stands out most from `ground`.
+QColor boldest(const QImage &image, const QRect &area, const QColor &ground)
+{
+    QColor found = ground;
+    for (int i = 0; i < area.width() * area.height(); ++i) {
+        const QColor pixel =
+            image.pixelColor(area.topLeft() + QPoint(i % area.width(), i / area.width()));
+        found = contrastRatio(pixel, ground) > contrastRatio(found, ground) ? pixel : found;
+    }
+    return found;
+}
+
+bool near(const QColor &a, const QColor &b)
+{
+    return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) <= 32;
+}
+
+} // namespace
 
 class TestMainForm : public QObject
 {
@@ -21,6 +54,10 @@ private slots:
     void windowShowsItsCaptionAndSize();
     void tabWalksTheControlsInOrder();
     void backgroundAndButtonFacesAreLightBlue();
+    void textAndLinesStayLegible_data();
+    void textAndLinesStayLegible();
+    void linesFrameAndBevelsFollowTheScale_data();
+    void linesFrameAndBevelsFollowTheScale();
     void startupListsEveryRowSortedByAuthor();
     void startupFillsThePickLists();
     void columnsKeepStartupWidthsBeforeLayout();
@@ -150,6 +187,92 @@ void TestMainForm::backgroundAndButtonFacesAreLightBlue()
     const QImage face = button->grab().toImage();
     QCOMPARE(face.pixelColor(6, face.height() / 2), blue);
     QCOMPARE(face.pixelColor(face.width() - 6, face.height() - 5), blue);
+}
+
+void TestMainForm::textAndLinesStayLegible_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<QColor>("text");  // of the labels, captions and lines on the picture
+    QTest::addColumn<QColor>("files"); // none: any legible blue
+    QPalette red = QApplication::palette();
+    red.setColor(QPalette::WindowText, QColor(0x80, 0, 0));
+    red.setColor(QPalette::ButtonText, QColor(0x80, 0, 0));
+    QTest::newRow("light") << QApplication::palette() << QColor(Qt::black) << QColor(Qt::blue);
+    QTest::newRow("dark") << QPalette(QColor(0x24, 0x24, 0x24)) << QColor(Qt::black) << QColor();
+    QTest::newRow("dark red text") << red << red.color(QPalette::WindowText) << QColor(Qt::blue);
+}
+
+void TestMainForm::textAndLinesStayLegible()
+{
+    QFETCH(QPalette, palette);
+    QFETCH(QColor, text);
+    QFETCH(QColor, files);
+    WindowDriver driver;
+    QVERIFY(driver.showWindow());
+    const auto restore =
+        qScopeGuard([old = QApplication::palette()] { QApplication::setPalette(old); });
+    QApplication::setPalette(palette); // as when the desktop's theme changes
+    QTRY_COMPARE(driver.form().palette().color(QPalette::WindowText),
+                 palette.color(QPalette::WindowText));
+    const QImage image = driver.form().grab().toImage();
+    const QColor blue = window::MainForm::pictureBlue;
+    const double legible = 4.5 * 0.95; // anti-aliased strokes fall a little short of their colour
+    for (const char *name :
+         {"Label6", "Label1", "Label2", "Label4", "Label3", "Command1", "Command2"}) {
+        const QWidget *control = driver.control(name);
+        const int bevel = qobject_cast<const window::PictureButton *>(control) ? 2 : 0;
+        const QColor drawn =
+            boldest(image, control->geometry().adjusted(bevel, bevel, -bevel, -bevel), blue);
+        QVERIFY2(contrastRatio(drawn, blue) >= legible && near(drawn, text), name);
+    }
+    for (const int row : {96, 216})
+        QCOMPARE(image.pixelColor(300, row), text);
+    resultlist::ReportList *list = driver.list();
+    const QRect cell = list->visualRect(list->model()->index(0, 0));
+    const QColor ground = list->palette().color(QPalette::Base);
+    const QColor file =
+        boldest(image, cell.translated(list->viewport()->mapTo(&driver.form(), QPoint())), ground);
+    QVERIFY(contrastRatio(file, ground) >= legible
+            && file.blue() > 2 * std::max(file.red(), file.green()));
+    QVERIFY(!files.isValid() || near(file, files));
+}
+
+void TestMainForm::linesFrameAndBevelsFollowTheScale_data()
+{
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("100 %") << 1.0;
+    QTest::newRow("150 %") << 1.5;
+    QTest::newRow("200 %") << 2.0;
+}
+
+void TestMainForm::linesFrameAndBevelsFollowTheScale()
+{
+    QFETCH(qreal, scale);
+    WindowDriver driver;
+    const QImage image = grabAt(driver.form(), scale);
+    const QColor blue = window::MainForm::pictureBlue;
+    const auto at = [&](double x, double y) { return image.pixelColor(int(x), int(y)); };
+    for (const int row : {96, 216}) { // each line covers its pixel row, and only that
+        for (int y = int(row * scale); y < int((row + 1) * scale); ++y)
+            QCOMPARE(at(300 * scale, y), QColor(Qt::black));
+        QVERIFY(at(300 * scale, row * scale - 1) == blue
+                && at(300 * scale, std::ceil((row + 1) * scale)) == blue);
+    }
+    const QRect frame = driver.list()->geometry(); // no blue inside the list's frame
+    const QRectF list(QPointF(frame.topLeft()) * scale, QSizeF(frame.size()) * scale);
+    for (int i = 0; i < std::ceil(2 * scale); ++i) {
+        QVERIFY(at(list.center().x(), list.top() + i) != blue
+                && at(list.left() + i, list.center().y()) != blue);
+        QVERIFY(at(list.center().x(), list.bottom() - 1 - i) != blue
+                && at(list.right() - 1 - i, list.center().y()) != blue);
+    }
+    // The bevel is two of the window's pixels wide above and below the face.
+    const QRect button = driver.control("Command1")->geometry();
+    const double x = (button.left() + 6) * scale;
+    QVERIFY(at(x, (button.top() + 2) * scale - 1) != blue
+            && at(x, std::ceil((button.top() + 2) * scale)) == blue);
+    QVERIFY(at(x, std::ceil((button.bottom() - 1) * scale)) != blue
+            && at(x, (button.bottom() - 1) * scale - 1) == blue);
 }
 
 void TestMainForm::startupListsEveryRowSortedByAuthor()
