@@ -35,7 +35,10 @@ await "awk '/set_title\(\"Brevanor 2002\"\)/ { t = 1 }
     || fail "no window with the program's title and app id was configured and drawn" client.log
 echo "the window is up on Wayland with its title and app id"
 
-"$2" # filters, search, sort, open and resize in one window
+# Filters, search, sort, open and resize in one window. Under the sanitizers
+# Qt's Wayland client leaves allocations to the end of the process; leaks of
+# our own are looked for where the same test runs on the offscreen platform.
+ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$2"
 
 said=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$1" 2>&1) && fail "it started without a display"
 [ "$said" = "no display: set DISPLAY or WAYLAND_DISPLAY" ] || fail "without a display: $said"
