@@ -1,3 +1,5 @@
+#include "display.h"
+
 #include "documents/shell.h"
 #include "errors/runtimeerror.h"
 #include "window/mainform.h"
@@ -31,6 +33,10 @@ public:
 
 int main(int argc, char *argv[])
 {
+    if (!app::displayNamed(argc, argv)) {
+        std::fputs("no display: set DISPLAY or WAYLAND_DISPLAY\n", stderr);
+        return EXIT_FAILURE;
+    }
     Application application(argc, argv);
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brevanor.Brevanor2002"));

@@ -1,11 +1,14 @@
 #include "reportlist.h"
 
+#include "contrast.h"
+
 #include "catalogue/catalogue.h"
 #include "errors/runtimeerror.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 #include <numeric>
@@ -83,6 +86,28 @@ std::int16_t shiftState(Qt::KeyboardModifiers modifiers)
                         | (modifiers & Qt::AltModifier ? 4 : 0));
 }
 
+// Draws a cell's own text colour where it is legible on the list's ground, as
+// the file names' blue is on a light one, and the nearest legible colour
+// where it is not.
+class LegibleCellDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (!index.data(Qt::ForegroundRole).isValid())
+            return;
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            option->palette.setColor(group, QPalette::Text,
+                                     nearestLegible(option->palette.color(group, QPalette::Text),
+                                                    option->palette.color(group, QPalette::Base)));
+        }
+    }
+};
+
 } // namespace
 
 ReportList::Batch::Batch(ReportList &list)
@@ -105,6 +130,11 @@ ReportList::ReportList(double pixelsPerUnitX, double pixelsPerUnitY, QWidget *pa
     , m_keys(collationLocale())
 {
     setModel(m_model);
+    setItemDelegate(new LegibleCellDelegate(this));
+    // At fractional and double scales the frame's line leaves part of its
+    // width unpainted; the list's own ground fills it, not the window's.
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);

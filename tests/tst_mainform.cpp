@@ -1,13 +1,49 @@
 // The window as it opens: its controls, start-up and the category filters.
 #include "support/windowdriver.h"
 
+#include "resultlist/contrast.h"
 #include "window/picturebutton.h"
 #include "window/userscale.h"
 
 #include <QCollator>
 #include <QLabel>
+#include <QScopeGuard>
 
 using catalogue::BuiltinRow;
+using resultlist::contrastRatio;
+
+namespace {
+
+// The window as a screen of the given scale shows it, in device pixels.
+QImage grabAt(QWidget &widget, qreal scale)
+{
+    QImage image((QSizeF(widget.size()) * scale).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    widget.render(&image);
+    return image;
+}
+
+// The pixel of `logical` that stands out most from `ground`.
+QColor boldest(const QImage &image, const QRect &logical, const QColor &ground)
+{
+    const qreal scale = image.devicePixelRatio();
+    const QRect area((QPointF(logical.topLeft()) * scale).toPoint(),
+                     (QSizeF(logical.size()) * scale).toSize());
+    QColor found = ground;
+    for (int i = 0; i < area.width() * area.height(); ++i) {
+        const QColor pixel =
+            image.pixelColor(area.topLeft() + QPoint(i % area.width(), i / area.width()));
+        found = contrastRatio(pixel, ground) > contrastRatio(found, ground) ? pixel : found;
+    }
+    return found;
+}
+
+bool near(const QColor &a, const QColor &b)
+{
+    return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) <= 32;
+}
+
+} // namespace
 
 class TestMainForm : public QObject
 {
@@ -21,6 +57,8 @@ private slots:
     void windowShowsItsCaptionAndSize();
     void tabWalksTheControlsInOrder();
     void backgroundAndButtonFacesAreLightBlue();
+    void drawsLegiblyAtEveryScale_data();
+    void drawsLegiblyAtEveryScale();
     void startupListsEveryRowSortedByAuthor();
     void startupFillsThePickLists();
     void columnsKeepStartupWidthsBeforeLayout();
@@ -150,6 +188,83 @@ void TestMainForm::backgroundAndButtonFacesAreLightBlue()
     const QImage face = button->grab().toImage();
     QCOMPARE(face.pixelColor(6, face.height() / 2), blue);
     QCOMPARE(face.pixelColor(face.width() - 6, face.height() - 5), blue);
+}
+
+void TestMainForm::drawsLegiblyAtEveryScale_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<QColor>("text");  // of the labels, captions and lines on the picture
+    QTest::addColumn<QColor>("files"); // none: any legible blue
+    const QPalette light = QApplication::palette();
+    const QPalette dark(QColor(0x24, 0x24, 0x24));
+    QPalette red = light;
+    red.setColor(QPalette::WindowText, QColor(0x80, 0, 0));
+    red.setColor(QPalette::ButtonText, QColor(0x80, 0, 0));
+    QTest::newRow("light") << light << 1.0 << QColor(Qt::black) << QColor(Qt::blue);
+    QTest::newRow("light, 150 %") << light << 1.5 << QColor(Qt::black) << QColor(Qt::blue);
+    QTest::newRow("light, 200 %") << light << 2.0 << QColor(Qt::black) << QColor(Qt::blue);
+    QTest::newRow("dark") << dark << 1.0 << QColor(Qt::black) << QColor();
+    QTest::newRow("dark, 200 %") << dark << 2.0 << QColor(Qt::black) << QColor();
+    QTest::newRow("dark red text") << red << 1.0 << QColor(0x80, 0, 0) << QColor(Qt::blue);
+}
+
+void TestMainForm::drawsLegiblyAtEveryScale()
+{
+    QFETCH(QPalette, palette);
+    QFETCH(qreal, scale);
+    QFETCH(QColor, text);
+    QFETCH(QColor, files);
+    WindowDriver driver;
+    QVERIFY(driver.showWindow());
+    const auto restore =
+        qScopeGuard([old = QApplication::palette()] { QApplication::setPalette(old); });
+    QApplication::setPalette(palette); // as when the desktop's theme changes
+    QTRY_COMPARE(driver.form().palette().color(QPalette::WindowText),
+                 palette.color(QPalette::WindowText));
+    const QImage image = grabAt(driver.form(), scale);
+    const QColor blue = window::MainForm::pictureBlue;
+    const double legible = 4.5 * 0.95; // anti-aliased strokes fall a little short of their colour
+    for (const char *name :
+         {"Label6", "Label1", "Label2", "Label4", "Label3", "Command1", "Command2"}) {
+        const QWidget *control = driver.control(name);
+        const int bevel = qobject_cast<const window::PictureButton *>(control) ? 2 : 0;
+        const QRect area = control->geometry().adjusted(bevel, bevel, -bevel, -bevel);
+        const QColor drawn = boldest(image, area, blue);
+        QVERIFY2(contrastRatio(drawn, blue) >= legible && near(drawn, text), name);
+    }
+    resultlist::ReportList *list = driver.list();
+    const QRect cell = list->visualRect(list->model()->index(0, 0));
+    const QColor ground = list->palette().color(QPalette::Base);
+    const QColor file =
+        boldest(image, cell.translated(list->viewport()->mapTo(&driver.form(), QPoint())), ground);
+    QVERIFY(contrastRatio(file, ground) >= legible);
+    QVERIFY(file.blue() > 2 * std::max(file.red(), file.green()));
+    QVERIFY(!files.isValid() || near(file, files));
+
+    // In device pixels: each line covers its pixel row, and only that.
+    const auto at = [&](double x, double y) { return image.pixelColor(int(x), int(y)); };
+    for (const int row : {96, 216}) {
+        for (int y = int(row * scale); y < int((row + 1) * scale); ++y)
+            QCOMPARE(at(300 * scale, y), text);
+        QCOMPARE(at(300 * scale, row * scale - 1), blue);
+        QCOMPARE(at(300 * scale, std::ceil((row + 1) * scale)), blue);
+    }
+    // No blue inside the list's frame along any of its edges.
+    const QRectF frame(QPointF(list->pos()) * scale, QSizeF(list->size()) * scale);
+    for (int i = 0; i < std::ceil(2 * scale); ++i) {
+        QVERIFY(at(frame.center().x(), frame.top() + i) != blue);
+        QVERIFY(at(frame.left() + i, frame.center().y()) != blue);
+        QVERIFY(at(frame.center().x(), frame.bottom() - 1 - i) != blue);
+        QVERIFY(at(frame.right() - 1 - i, frame.center().y()) != blue);
+    }
+    // The bevel is two of the window's pixels wide above and below the face.
+    const QRect button = driver.control("Command1")->geometry();
+    const double x = (button.left() + 6) * scale;
+    QVERIFY(at(x, (button.top() + 2) * scale - 1) != blue);
+    QCOMPARE(at(x, std::ceil((button.top() + 2) * scale)), blue);
+    QVERIFY(at(x, std::ceil((button.bottom() - 1) * scale)) != blue);
+    QCOMPARE(at(x, (button.bottom() - 1) * scale - 1), blue);
 }
 
 void TestMainForm::startupListsEveryRowSortedByAuthor()

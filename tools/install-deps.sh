@@ -9,6 +9,7 @@ packages=(
     libglib2.0-dev libicu-dev shared-mime-info
     fonts-liberation
     xvfb xauth
+    qt6-wayland weston
     libbenchmark-dev hyperfine
     qt6-svg-dev desktop-file-utils appstream dpkg-dev xdotool x11-utils
     g++-mingw-w64-x86-64

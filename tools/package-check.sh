@@ -48,14 +48,26 @@ deb=${debs[0]}
 status=0
 # Each dependency, or one of its alternatives, must name a package installed here.
 IFS=',' read -ra depends <<<"$(dpkg-deb -f "$deb" Depends)"
+names=()
 for depend in "${depends[@]}"; do
     found=0
     IFS='|' read -ra alternatives <<<"$depend"
     for alternative in "${alternatives[@]}"; do
         name=$(awk '{ print $1 }' <<<"$alternative")
+        names+=("$name")
         dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep -q 'install ok installed' && found=1
     done
     [ "$found" = 1 ] || { echo "dependency not installed here:$depend"; status=1; }
+done
+# The platform plugins of an X11 and of a Wayland session, which Qt loads at run
+# time: the package must depend on the packages that ship them here.
+for plugin in libqxcb.so libqwayland-generic.so; do
+    owner=$(dpkg-query -S "*/qt6/plugins/platforms/$plugin" 2>/dev/null | head -1 | cut -d: -f1)
+    if [ -z "$owner" ]; then
+        echo "no package installed here ships the platform plugin $plugin"; status=1
+    elif ! printf '%s\n' "${names[@]}" | grep -qx -- "$owner"; then
+        echo "the package does not depend on $owner, which ships $plugin"; status=1
+    fi
 done
 
 root=$(mktemp -d)

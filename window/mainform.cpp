@@ -8,6 +8,7 @@
 
 #include "catalogue/builtincontent.h"
 #include "resultlist/columnsort.h"
+#include "resultlist/contrast.h"
 #include "resultlist/reportlist.h"
 
 #include <QEvent>
@@ -122,6 +123,7 @@ void MainForm::createControls()
     QPalette black = Label5->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     Label5->setPalette(black);
+    keepLabelsLegible();
     ListView1->setAccessibleName(QStringLiteral("Papers"));
     // A screen reader speaks each field by the label in front of it.
     const std::pair<QLabel *, QWidget *> labelled[] = {
@@ -157,6 +159,22 @@ void MainForm::placeControls()
     place(Label3, 360, 2760, 1575, 255, 8);
     place(Combo2, 2280, 2760, 6495, 315, 6);
     place(ListView1, 360, 3600, 11475, 5295, 11);
+}
+
+void MainForm::keepLabelsLegible()
+{
+    // The labels in the desktop's text colour stand on the light-blue picture,
+    // where a dark theme's light text would fade: there they turn black.
+    const QPalette &form = palette();
+    for (QLabel *label : {Label6, Label1, Label2, Label4, Label3}) {
+        QPalette own = label->palette();
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            own.setColor(
+                group, QPalette::WindowText,
+                resultlist::legibleOn(form.color(group, QPalette::WindowText), pictureBlue));
+        }
+        label->setPalette(own);
+    }
 }
 
 void MainForm::setTabOrder()
@@ -272,13 +290,23 @@ void MainForm::Form_Resize()
 
 void MainForm::paintEvent(QPaintEvent * /*event*/)
 {
+    using resultlist::legibleOn;
     QPainter painter(this);
+    const QRect picture(QPoint(0, 0), pictureSize);
+    const QRect beyond(picture.topRight() + QPoint(1, 0), QSize(width(), height()));
     painter.fillRect(rect(), palette().window());
-    painter.fillRect(QRect(QPoint(0, 0), pictureSize), pictureBlue);
-    painter.setPen(palette().color(QPalette::WindowText));
+    painter.fillRect(picture, pictureBlue);
+    const QColor text = palette().color(QPalette::WindowText);
+    const QColor onPicture = legibleOn(text, pictureBlue, resultlist::lineContrast);
+    const QColor onWindow =
+        legibleOn(text, palette().color(QPalette::Window), resultlist::lineContrast);
     for (const DividingLine &line : {m_line1, m_line2}) {
-        painter.drawLine(QPointF(line.X1 * pixelsPerUnitX, line.Y1 * pixelsPerUnitY),
-                         QPointF(line.X2 * pixelsPerUnitX, line.Y2 * pixelsPerUnitY));
+        // The pixels from one end point to the other, both included.
+        const QRect stroke(
+            QPoint(qRound(line.X1 * pixelsPerUnitX), qRound(line.Y1 * pixelsPerUnitY)),
+            QPoint(qRound(line.X2 * pixelsPerUnitX), qRound(line.Y2 * pixelsPerUnitY)));
+        painter.fillRect(stroke & picture, onPicture);
+        painter.fillRect(stroke & beyond, onWindow);
     }
 }
 
@@ -293,6 +321,8 @@ void MainForm::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         Form_Resize();
+    else if (event->type() == QEvent::PaletteChange)
+        keepLabelsLegible();
 }
 
 } // namespace window

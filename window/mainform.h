@@ -63,6 +63,7 @@ protected:
 private:
     void createControls();
     void placeControls();
+    void keepLabelsLegible();
     void setTabOrder();
     void bindEvents();
     template<typename Routine>

@@ -1,11 +1,28 @@
 #include "picturebutton.h"
 
+#include "resultlist/contrast.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
-#include <qdrawutil.h>
 
 namespace window {
+
+namespace {
+
+// One ring of a bevel: its top and left edges in one colour, its bottom and
+// right edges in the other. Filled in the window's pixels, not the screen's,
+// so that the bevel grows with everything else on a scaled screen.
+void drawRing(QPainter &painter, const QRect &ring, const QColor &topLeft,
+              const QColor &bottomRight)
+{
+    painter.fillRect(QRect(ring.left(), ring.top(), ring.width() - 1, 1), topLeft);
+    painter.fillRect(QRect(ring.left(), ring.top(), 1, ring.height() - 1), topLeft);
+    painter.fillRect(QRect(ring.left(), ring.bottom(), ring.width(), 1), bottomRight);
+    painter.fillRect(QRect(ring.right(), ring.top(), 1, ring.height()), bottomRight);
+}
+
+} // namespace
 
 PictureButton::PictureButton(const QString &caption, const QColor &face, QWidget *parent)
     : QPushButton(caption, parent)
@@ -17,14 +34,23 @@ void PictureButton::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     const bool sunken = isDown();
-    const QBrush fill(m_face);
-    qDrawWinButton(&painter, rect(), palette(), sunken, &fill);
+    const QPalette &colours = palette();
+    painter.fillRect(rect(), m_face);
+    const QRect inner = rect().adjusted(1, 1, -1, -1);
+    if (sunken) {
+        drawRing(painter, rect(), colours.color(QPalette::Shadow), colours.color(QPalette::Light));
+        drawRing(painter, inner, colours.color(QPalette::Dark), colours.color(QPalette::Button));
+    } else {
+        drawRing(painter, rect(), colours.color(QPalette::Light), colours.color(QPalette::Shadow));
+        drawRing(painter, inner, colours.color(QPalette::Button), colours.color(QPalette::Dark));
+    }
 
     QRect captionRect = rect().adjusted(3, 3, -3, -3);
     if (sunken)
         captionRect.translate(1, 1);
-    painter.setPen(
-        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    const QColor caption =
+        colours.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
+    painter.setPen(resultlist::legibleOn(caption, m_face));
     painter.drawText(captionRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
 
     if (hasFocus()) {

@@ -1,0 +1,10 @@
+#include "display.h"
+
+namespace app {
+
+bool displayNamed(int /*argc*/, char * /*argv*/[])
+{
+    return true; // a Windows program always has its desktop
+}
+
+} // namespace app
