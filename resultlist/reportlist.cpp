@@ -3,6 +3,7 @@
 #include "catalogue/catalogue.h"
 #include "errors/runtimeerror.h"
 
+#include <QAccessible>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLocale>
@@ -119,6 +120,11 @@ ReportList::ReportList(double pixelsPerUnitX, double pixelsPerUnitY, QWidget *pa
     header()->setMinimumSectionSize(0);
     header()->setSortIndicatorShown(true);
     connect(header(), &QHeaderView::sectionClicked, this, &ReportList::emitColumnClick);
+    // The second of two quick clicks arrives as a double click; it is a click all the same.
+    connect(header(), &QHeaderView::sectionDoubleClicked, this, [this](int logicalIndex) {
+        if (logicalIndex >= 0)
+            emitColumnClick(logicalIndex);
+    });
     connect(header(), &QHeaderView::sectionResized, this,
             [this](int logicalIndex, int, int newSize) {
                 rememberResizedColumn(logicalIndex, newSize);
@@ -342,6 +348,7 @@ void ReportList::commit()
 {
     ensureOrder();
     m_viewStale = false;
+    moveAccessibleFocusToList();
     ListSnapshot snapshot{m_rows, m_order, {}, {}};
     for (const Column &column : m_columns) {
         snapshot.captions.append(column.caption);
@@ -409,14 +416,77 @@ void ReportList::emitColumnClick(int logicalIndex)
 void ReportList::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QTreeView::mouseDoubleClickEvent(event);
-    emit dblClick();
+    if (event->button() == Qt::LeftButton)
+        emit dblClick();
 }
 
 void ReportList::keyPressEvent(QKeyEvent *event)
 {
     std::int16_t keyCode = virtualKeyCode(*event);
     emit keyDown(keyCode, shiftState(event->modifiers()));
+    const int rowBefore = currentIndex().row();
     QTreeView::keyPressEvent(event);
+    // Moving to a row with the keys, or selecting it with Space, chooses it as
+    // a click does; without this the keyboard alone could never open a paper.
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && (current.row() != rowBefore || event->key() == Qt::Key_Space))
+        emitItemClick(current);
+}
+
+void ReportList::focusInEvent(QFocusEvent *event)
+{
+    QTreeView::focusInEvent(event);
+    // Told after the list's own focus, so that a screen reader lands on the row.
+    QMetaObject::invokeMethod(this, &ReportList::announceCurrentRow, Qt::QueuedConnection);
+}
+
+// Assistive technology follows the keyboard focus: while the focus is
+// elsewhere, a row that becomes current or is deselected by a rebuild is not
+// announced, only drawn.
+void ReportList::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    if (hasFocus()) {
+        QTreeView::currentChanged(current, previous);
+        return;
+    }
+    QAbstractItemView::currentChanged(current, previous); // NOLINT(bugprone-parent-virtual-call)
+    for (const QModelIndex &index : {previous, current}) {
+        const QRect cell = visualRect(index); // lays out the rows, which readers count
+        viewport()->update(QRect(0, cell.top(), viewport()->width(), cell.height()));
+    }
+}
+
+void ReportList::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
+{
+    if (hasFocus())
+        QTreeView::selectionChanged(selected, deselected);
+    else
+        QAbstractItemView::selectionChanged( // NOLINT(bugprone-parent-virtual-call)
+            selected, deselected);
+}
+
+void ReportList::announceCurrentRow()
+{
+    if (!hasFocus() || !currentIndex().isValid() || !QAccessible::isActive())
+        return;
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(this);
+    QAccessibleInterface *cell = table ? table->focusChild() : nullptr;
+    if (!cell)
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(table->indexOfChild(cell));
+    QAccessible::updateAccessibility(&event);
+}
+
+// A rebuild replaces every cell. While the list has the focus, the focus
+// moves to the list itself first, so that no later event names a cell that is
+// gone; the new current row is announced when the rows are in.
+void ReportList::moveAccessibleFocusToList()
+{
+    if (!hasFocus() || !currentIndex().isValid() || !QAccessible::isActive())
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace resultlist

@@ -32,6 +32,8 @@ private slots:
     void sessionsWithTrailingBlankStillPick();
     void unusedSessionLeavesEmptyListWithHeaders();
     void resetBringsBackEveryRowAndKeepsSortAndFile();
+    void wheelPicksOnlyInAFocusedList_data();
+    void wheelPicksOnlyInAFocusedList();
 };
 
 void TestMainForm::controlsStandWhereDesigned_data()
@@ -345,6 +347,29 @@ void TestMainForm::resetBringsBackEveryRowAndKeepsSortAndFile()
              0);
     QCOMPARE(driver.list()->sortKey(), 2);
     QCOMPARE(driver.state().selectedfile.text(), clicked);
+}
+
+void TestMainForm::wheelPicksOnlyInAFocusedList_data()
+{
+    QTest::addColumn<bool>("focused");
+    QTest::newRow("focused") << true;
+    QTest::newRow("scrolled past") << false;
+}
+
+void TestMainForm::wheelPicksOnlyInAFocusedList()
+{
+    QFETCH(bool, focused);
+    WindowDriver driver;
+    QVERIFY(driver.showWindow());
+    window::PickList *tracks = driver.tracks();
+    if (focused)
+        tracks->setFocus();
+    QCOMPARE(tracks->focusPolicy(), Qt::StrongFocus); // a wheel focus would pick at once
+    QWheelEvent wheel(QPointF(10, 10), tracks->mapToGlobal(QPointF(10, 10)), {}, {0, -120},
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(tracks, &wheel);
+    QCOMPARE(tracks->currentIndex(), focused ? 1 : 0);
+    QCOMPARE(driver.state().trackfilter, focused ? 1 : 0);
 }
 
 QTEST_MAIN(TestMainForm)

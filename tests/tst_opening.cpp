@@ -8,7 +8,10 @@ class TestOpening : public QObject
 private slots:
     void init();
     void cleanup();
+    void doubleClickOpensTheClickedRow_data();
     void doubleClickOpensTheClickedRow();
+    void keysThatMoveChooseTheRow_data();
+    void keysThatMoveChooseTheRow();
     void enterOpensWithAnyModifier_data();
     void enterOpensWithAnyModifier();
     void otherKeysOpenNothing_data();
@@ -39,15 +42,29 @@ void TestOpening::cleanup()
     m_driver.reset();
 }
 
+void TestOpening::doubleClickOpensTheClickedRow_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::newRow("left") << int(Qt::LeftButton);
+    QTest::newRow("right") << int(Qt::RightButton);
+    QTest::newRow("middle") << int(Qt::MiddleButton);
+}
+
 void TestOpening::doubleClickOpensTheClickedRow()
 {
+    QFETCH(int, button);
     QWidget *viewport = m_driver->list()->viewport();
-    m_driver->clickRow(2);
-    QTest::mouseDClick(viewport, Qt::LeftButton, {}, m_driver->rowPoint(2));
-    m_driver->clickRow(5);
-    QTest::mouseDClick(viewport, Qt::LeftButton, {}, m_driver->rowPoint(5));
+    for (int row : {2, 5}) {
+        m_driver->clickRow(row);
+        QTest::mouseClick(viewport, Qt::MouseButton(button), {}, m_driver->rowPoint(row));
+        QTest::mouseDClick(viewport, Qt::MouseButton(button), {}, m_driver->rowPoint(row));
+        QTest::mouseRelease(viewport, Qt::MouseButton(button), {}, m_driver->rowPoint(row));
+    }
     const auto &requests = m_driver->shell.requests;
-    QCOMPARE(requests.size(), 2);
+    // Only the ordinary double click, with the left button, opens.
+    QCOMPARE(requests.size(), button == Qt::LeftButton ? 2 : 0);
+    if (requests.isEmpty())
+        return;
     QCOMPARE(requests[0].file, fileAt(2));
     QCOMPARE(requests[1].file, fileAt(5));
     QCOMPARE(requests[0].verb, QStringLiteral("open"));
@@ -97,6 +114,30 @@ void TestOpening::otherKeysOpenNothing()
     m_driver->clickRow(0);
     pressInList(Qt::Key(key));
     QVERIFY(m_driver->shell.requests.isEmpty());
+}
+
+void TestOpening::keysThatMoveChooseTheRow_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Down") << int(Qt::Key_Down);
+    QTest::newRow("Page Down") << int(Qt::Key_PageDown);
+    QTest::newRow("End") << int(Qt::Key_End);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+    QTest::newRow("type-ahead") << int(Qt::Key_9);
+}
+
+void TestOpening::keysThatMoveChooseTheRow()
+{
+    QFETCH(int, key);
+    m_driver->list()->setFocus(); // receiving the focus chooses nothing
+    QCOMPARE(m_driver->state().selectedfile.text(), QString());
+    pressInList(Qt::Key(key));
+    const int row = m_driver->list()->currentIndex().row();
+    QVERIFY(row > 0 || key == Qt::Key_Space);
+    QCOMPARE(m_driver->state().selectedfile.text(), fileAt(row));
+    pressInList(Qt::Key_Return);
+    QCOMPARE(m_driver->shell.requests.size(), 1);
+    QCOMPARE(m_driver->shell.requests[0].file, fileAt(row));
 }
 
 void TestOpening::rememberedFileOutlivesFiltersAndSearches()
