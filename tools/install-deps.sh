@@ -11,6 +11,7 @@ packages=(
     xvfb xauth
     libbenchmark-dev hyperfine
     qt6-svg-dev desktop-file-utils appstream dpkg-dev xdotool x11-utils
+    orca at-spi2-core dbus-x11
     g++-mingw-w64-x86-64
     clang-tidy cppcheck clang-format
 )
