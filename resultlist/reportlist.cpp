@@ -1,5 +1,7 @@
 #include "reportlist.h"
 
+#include "reportlistaccessible.h"
+
 #include "catalogue/catalogue.h"
 #include "errors/runtimeerror.h"
 
@@ -105,6 +107,9 @@ ReportList::ReportList(double pixelsPerUnitX, double pixelsPerUnitY, QWidget *pa
     , m_pixelsPerUnitY(pixelsPerUnitY)
     , m_keys(collationLocale())
 {
+    static const bool accessibleInstalled =
+        (QAccessible::installFactory(reportListAccessible), true);
+    Q_UNUSED(accessibleInstalled);
     setModel(m_model);
     setRootIsDecorated(false);
     setItemsExpandable(false);
@@ -355,6 +360,7 @@ void ReportList::commit()
         snapshot.alignments.append(qtAlignment(column.alignment));
     }
     m_model->present(std::move(snapshot));
+    forgetAccessibleCells();
     applyColumnWidths();
     const bool indicated = m_sorted && m_sortKey < columnHeaderCount();
     header()->setSortIndicator(indicated ? m_sortKey : -1,
@@ -363,6 +369,16 @@ void ReportList::commit()
     // users; making it current is not a click.
     if (m_model->rowCount() > 0)
         selectionModel()->setCurrentIndex(m_model->index(0, 0), QItemSelectionModel::NoUpdate);
+}
+
+// After a rebuild every cell is a new one: those made for the rows shown
+// before are let go at once, before the new current row is announced. (The
+// item view itself tells readers that the table's content changed.)
+void ReportList::forgetAccessibleCells()
+{
+    QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
+    if (QAccessibleInterface *table = QAccessible::queryAccessibleInterface(this))
+        table->tableInterface()->modelChange(&reset);
 }
 
 void ReportList::applyColumnWidths()
@@ -437,7 +453,7 @@ void ReportList::focusInEvent(QFocusEvent *event)
 {
     QTreeView::focusInEvent(event);
     // Told after the list's own focus, so that a screen reader lands on the row.
-    QMetaObject::invokeMethod(this, &ReportList::announceCurrentRow, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, "announceCurrentRow", Qt::QueuedConnection);
 }
 
 // Assistive technology follows the keyboard focus: while the focus is

@@ -125,8 +125,9 @@ private:
     void rememberResizedColumn(int logicalIndex, int newSize);
     void emitItemClick(const QModelIndex &index);
     void emitColumnClick(int logicalIndex);
-    void announceCurrentRow();
+    Q_INVOKABLE void announceCurrentRow();
     void moveAccessibleFocusToList();
+    void forgetAccessibleCells();
 
     ReportListModel *m_model;
     double m_pixelsPerUnitX;

@@ -11,8 +11,8 @@ if [ -z "${IN_PRIVATE_SESSION:-}" ]; then
     # Orca will not start beside another Orca of the same user; processes of
     # their own let this session run whatever else runs on the machine.
     unshare --pid --fork --mount-proc true 2>/dev/null \
-        && exec unshare --pid --fork --mount-proc dbus-run-session -- "$0" "$@"
-    exec dbus-run-session -- "$0" "$@"
+        && exec unshare --pid --fork --mount-proc dbus-run-session -- bash "$0" "$@"
+    exec dbus-run-session -- bash "$0" "$@"
 fi
 
 root=$(mktemp -d)

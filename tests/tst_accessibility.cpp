@@ -116,6 +116,7 @@ private slots:
     void listWithRowsHasCurrentRowWithoutSelecting();
     void clickSelectsRowAndMakesItCurrent();
     void pickListsReadTheEntryTheKeysPick();
+    void rebuildLetsGoOfTheCellsShownBefore();
 };
 
 void TestAccessibility::controlsHaveNamesAndRoles_data()
@@ -313,6 +314,16 @@ void TestAccessibility::pickListsReadTheEntryTheKeysPick()
         QCOMPARE(std::pair(start, end), std::pair(0, int(pickList->currentText().size())));
         QCOMPARE(iface->text(QAccessible::Name), label);
     }
+}
+
+void TestAccessibility::rebuildLetsGoOfTheCellsShownBefore()
+{
+    WindowDriver driver;
+    const QAccessible::Id shownBefore = QAccessible::uniqueId(table(driver)->cellAt(0, 0));
+    QVERIFY(WindowDriver::pick(driver.tracks(), trackName(3)));
+    // A reader holding on to it learns that it is gone, not what another row shows.
+    QCOMPARE(QAccessible::accessibleInterface(shownBefore), nullptr);
+    QCOMPARE(cellText(table(driver), 0, 0), driver.shownRows().first().first());
 }
 
 QTEST_MAIN(TestAccessibility)
