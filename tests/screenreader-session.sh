@@ -89,5 +89,10 @@ until grep -qsx "$docs/$file" "$records"/[0-9]*; do
     [ $SECONDS -lt $deadline ] || fail "Enter did not open $file, the row last spoken"
     sleep 0.1
 done
+# Back to a filter, which rebuilds the list, and into the list again.
+key shift+Tab && heard "$mark" "by timeslot:"
+key Up && heard "$mark" "All timeslots"
+key Tab && heard "$mark" "Papers"
+key Down && heard "$mark" "$row"
 ! grep -a "Accessible invalid" "$root/stderr" || fail "stale accessible objects"
 echo "spoken and opened as expected: $file"
