@@ -21,11 +21,17 @@ trap 'kill "${pids[@]}" 2>/dev/null; [ -n "${KEEP:-}" ] || rm -rf "$root"' EXIT
 log=$root/orca.log docs=$root/documents records=$root/records
 mkdir -p "$docs" "$records" "$root/data/applications" "$root/config" "$root/system"
 fail() { echo "FAIL: $*"; grep -h 'SPEECH OUTPUT' "$log" | cut -c1-160 | tail -40; exit 1; }
+# Waits, 30 seconds at most, until the command after the failure's text succeeds.
+waits() {
+    local deadline=$((SECONDS + 30))
+    until "${@:2}"; do
+        [ $SECONDS -lt $deadline ] || fail "$1"
+        sleep 0.1
+    done
+}
 
 # The handler records the file it is asked to open.
-printf '#!/bin/sh\nprintf "%%s\\n" "$@" > %s/$$.part && mv %s/$$.part %s/$$\n' \
-    "$records" "$records" "$records" > "$root/recorder"
-chmod +x "$root/recorder"
+printf '#!/bin/sh\necho "$1" > %s/$$\n' "$records" > "$root/recorder" && chmod +x "$root/recorder"
 printf '[Desktop Entry]\nType=Application\nName=Recorder\nExec=%s %%f\nMimeType=%s\n' \
     "$root/recorder" 'application/msword;application/pdf;' > "$root/data/applications/recorder.desktop"
 printf '[Default Applications]\napplication/msword=recorder.desktop\napplication/pdf=recorder.desktop\n' \
@@ -34,11 +40,9 @@ ln -s /usr/share/mime "$root/system/mime"
 
 exec 3>"$root/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
-until [ -s "$root/display" ]; do sleep 0.1; done
+waits "Xvfb did not start" test -s "$root/display"
 export DISPLAY=:$(cat "$root/display")
-for launcher in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
-    [ -x "$launcher" ] && { "$launcher" --launch-immediately & pids+=($!); break; }
-done
+/usr/libexec/at-spi-bus-launcher --launch-immediately & pids+=($!)
 # No speech server: what Orca speaks goes to its debug log alone, written
 # through a terminal so that each line arrives as it is written.
 SPEECHD_CMD=/nonexistent XDG_CONFIG_HOME=$root/orca HOME=$root \
@@ -46,14 +50,9 @@ SPEECHD_CMD=/nonexistent XDG_CONFIG_HOME=$root/orca HOME=$root \
 
 lines() { wc -l < "$log" 2>/dev/null || echo 0; }
 spoken_since() { tail -n +"$(($1 + 1))" "$log" 2>/dev/null | grep -a 'SPEECH OUTPUT' || true; }
+said() { spoken_since "$1" | grep -qE -- "$2"; }
 # Waits until Orca has spoken a line matching the pattern since the mark.
-heard() {
-    local deadline=$((SECONDS + 30))
-    until spoken_since "$1" | grep -qE -- "$2"; do
-        [ $SECONDS -lt $deadline ] || fail "not spoken: $2"
-        sleep 0.1
-    done
-}
+heard() { waits "not spoken: $2" said "$1" "$2"; }
 key() { mark=$(lines); xdotool key "$1"; }
 row="'[0-9]+\.(doc|pdf)\.'"
 heard 0 "Screen reader on"
@@ -84,11 +83,7 @@ file=$(spoken_since "$mark" | grep -oE "$row" | tail -1 | tr -d "'")
 file=${file%.}
 echo "a document" > "$docs/$file"
 key Return
-deadline=$((SECONDS + 30))
-until grep -qsx "$docs/$file" "$records"/[0-9]*; do
-    [ $SECONDS -lt $deadline ] || fail "Enter did not open $file, the row last spoken"
-    sleep 0.1
-done
+waits "Enter did not open $file, the row last spoken" grep -rqx "$docs/$file" "$records"
 # Back to a filter, which rebuilds the list, and into the list again.
 key shift+Tab && heard "$mark" "by timeslot:"
 key Up && heard "$mark" "All timeslots"
