@@ -1,10 +1,12 @@
 #include "reportlist.h"
 
 #include "contrast.h"
+#include "reportlistaccessible.h"
 
 #include "catalogue/catalogue.h"
 #include "errors/runtimeerror.h"
 
+#include <QAccessible>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLocale>
@@ -129,6 +131,9 @@ ReportList::ReportList(double pixelsPerUnitX, double pixelsPerUnitY, QWidget *pa
     , m_pixelsPerUnitY(pixelsPerUnitY)
     , m_keys(collationLocale())
 {
+    static const bool accessibleInstalled =
+        (QAccessible::installFactory(reportListAccessible), true);
+    Q_UNUSED(accessibleInstalled);
     setModel(m_model);
     setItemDelegate(new LegibleCellDelegate(this));
     // At fractional and double scales the frame's line leaves part of its
@@ -149,6 +154,11 @@ ReportList::ReportList(double pixelsPerUnitX, double pixelsPerUnitY, QWidget *pa
     header()->setMinimumSectionSize(0);
     header()->setSortIndicatorShown(true);
     connect(header(), &QHeaderView::sectionClicked, this, &ReportList::emitColumnClick);
+    // The second of two quick clicks arrives as a double click; it is a click all the same.
+    connect(header(), &QHeaderView::sectionDoubleClicked, this, [this](int logicalIndex) {
+        if (logicalIndex >= 0)
+            emitColumnClick(logicalIndex);
+    });
     connect(header(), &QHeaderView::sectionResized, this,
             [this](int logicalIndex, int, int newSize) {
                 rememberResizedColumn(logicalIndex, newSize);
@@ -372,12 +382,14 @@ void ReportList::commit()
 {
     ensureOrder();
     m_viewStale = false;
+    moveAccessibleFocusToList();
     ListSnapshot snapshot{m_rows, m_order, {}, {}};
     for (const Column &column : m_columns) {
         snapshot.captions.append(column.caption);
         snapshot.alignments.append(qtAlignment(column.alignment));
     }
     m_model->present(std::move(snapshot));
+    forgetAccessibleCells();
     applyColumnWidths();
     const bool indicated = m_sorted && m_sortKey < columnHeaderCount();
     header()->setSortIndicator(indicated ? m_sortKey : -1,
@@ -386,6 +398,16 @@ void ReportList::commit()
     // users; making it current is not a click.
     if (m_model->rowCount() > 0)
         selectionModel()->setCurrentIndex(m_model->index(0, 0), QItemSelectionModel::NoUpdate);
+}
+
+// After a rebuild every cell is a new one: those made for the rows shown
+// before are let go at once, before the new current row is announced. (The
+// item view itself tells readers that the table's content changed.)
+void ReportList::forgetAccessibleCells()
+{
+    QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
+    if (QAccessibleInterface *table = QAccessible::queryAccessibleInterface(this))
+        table->tableInterface()->modelChange(&reset);
 }
 
 void ReportList::applyColumnWidths()
@@ -439,14 +461,77 @@ void ReportList::emitColumnClick(int logicalIndex)
 void ReportList::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QTreeView::mouseDoubleClickEvent(event);
-    emit dblClick();
+    if (event->button() == Qt::LeftButton)
+        emit dblClick();
 }
 
 void ReportList::keyPressEvent(QKeyEvent *event)
 {
     std::int16_t keyCode = virtualKeyCode(*event);
     emit keyDown(keyCode, shiftState(event->modifiers()));
+    const int rowBefore = currentIndex().row();
     QTreeView::keyPressEvent(event);
+    // Moving to a row with the keys, or selecting it with Space, chooses it as
+    // a click does; without this the keyboard alone could never open a paper.
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && (current.row() != rowBefore || event->key() == Qt::Key_Space))
+        emitItemClick(current);
+}
+
+void ReportList::focusInEvent(QFocusEvent *event)
+{
+    QTreeView::focusInEvent(event);
+    // Told after the list's own focus, so that a screen reader lands on the row.
+    QMetaObject::invokeMethod(this, "announceCurrentRow", Qt::QueuedConnection);
+}
+
+// Assistive technology follows the keyboard focus: while the focus is
+// elsewhere, a row that becomes current or is deselected by a rebuild is not
+// announced, only drawn.
+void ReportList::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    if (hasFocus()) {
+        QTreeView::currentChanged(current, previous);
+        return;
+    }
+    QAbstractItemView::currentChanged(current, previous); // NOLINT(bugprone-parent-virtual-call)
+    for (const QModelIndex &index : {previous, current}) {
+        const QRect cell = visualRect(index); // lays out the rows, which readers count
+        viewport()->update(QRect(0, cell.top(), viewport()->width(), cell.height()));
+    }
+}
+
+void ReportList::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
+{
+    if (hasFocus())
+        QTreeView::selectionChanged(selected, deselected);
+    else
+        QAbstractItemView::selectionChanged( // NOLINT(bugprone-parent-virtual-call)
+            selected, deselected);
+}
+
+void ReportList::announceCurrentRow()
+{
+    if (!hasFocus() || !currentIndex().isValid() || !QAccessible::isActive())
+        return;
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(this);
+    QAccessibleInterface *cell = table ? table->focusChild() : nullptr;
+    if (!cell)
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(table->indexOfChild(cell));
+    QAccessible::updateAccessibility(&event);
+}
+
+// A rebuild replaces every cell. While the list has the focus, the focus
+// moves to the list itself first, so that no later event names a cell that is
+// gone; the new current row is announced when the rows are in.
+void ReportList::moveAccessibleFocusToList()
+{
+    if (!hasFocus() || !currentIndex().isValid() || !QAccessible::isActive())
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace resultlist

@@ -99,6 +99,10 @@ signals:
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void selectionChanged(const QItemSelection &selected,
+                          const QItemSelection &deselected) override;
 
 private:
     struct Column
@@ -121,6 +125,9 @@ private:
     void rememberResizedColumn(int logicalIndex, int newSize);
     void emitItemClick(const QModelIndex &index);
     void emitColumnClick(int logicalIndex);
+    Q_INVOKABLE void announceCurrentRow();
+    void moveAccessibleFocusToList();
+    void forgetAccessibleCells();
 
     ReportListModel *m_model;
     double m_pixelsPerUnitX;

@@ -70,6 +70,7 @@ private slots:
     void sessionsWithTrailingBlankStillPick();
     void unusedSessionLeavesEmptyListWithHeaders();
     void resetBringsBackEveryRowAndKeepsSortAndFile();
+    void wheelPicksOnlyInAFocusedList();
 };
 
 void TestMainForm::controlsStandWhereDesigned_data()
@@ -460,6 +461,22 @@ void TestMainForm::resetBringsBackEveryRowAndKeepsSortAndFile()
              0);
     QCOMPARE(driver.list()->sortKey(), 2);
     QCOMPARE(driver.state().selectedfile.text(), clicked);
+}
+
+void TestMainForm::wheelPicksOnlyInAFocusedList()
+{
+    WindowDriver driver;
+    QVERIFY(driver.showWindow());
+    window::PickList *tracks = driver.tracks();
+    QCOMPARE(tracks->focusPolicy(), Qt::StrongFocus); // a wheel focus would pick at once
+    for (bool focused : {false, true}) {
+        if (focused)
+            tracks->setFocus();
+        QWheelEvent wheel(QPointF(10, 10), tracks->mapToGlobal(QPointF(10, 10)), {}, {0, -120},
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(tracks, &wheel);
+        QCOMPARE(driver.state().trackfilter, focused ? 1 : 0);
+    }
 }
 
 QTEST_MAIN(TestMainForm)

@@ -8,6 +8,7 @@ class TestOpening : public QObject
 private slots:
     void init();
     void cleanup();
+    void doubleClickOpensTheClickedRow_data();
     void doubleClickOpensTheClickedRow();
     void enterOpensWithAnyModifier_data();
     void enterOpensWithAnyModifier();
@@ -39,15 +40,29 @@ void TestOpening::cleanup()
     m_driver.reset();
 }
 
+void TestOpening::doubleClickOpensTheClickedRow_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::newRow("left") << int(Qt::LeftButton);
+    QTest::newRow("right") << int(Qt::RightButton);
+    QTest::newRow("middle") << int(Qt::MiddleButton);
+}
+
 void TestOpening::doubleClickOpensTheClickedRow()
 {
+    QFETCH(int, button);
     QWidget *viewport = m_driver->list()->viewport();
-    m_driver->clickRow(2);
-    QTest::mouseDClick(viewport, Qt::LeftButton, {}, m_driver->rowPoint(2));
-    m_driver->clickRow(5);
-    QTest::mouseDClick(viewport, Qt::LeftButton, {}, m_driver->rowPoint(5));
+    for (int row : {2, 5}) {
+        m_driver->clickRow(row);
+        QTest::mouseClick(viewport, Qt::MouseButton(button), {}, m_driver->rowPoint(row));
+        QTest::mouseDClick(viewport, Qt::MouseButton(button), {}, m_driver->rowPoint(row));
+        QTest::mouseRelease(viewport, Qt::MouseButton(button), {}, m_driver->rowPoint(row));
+    }
     const auto &requests = m_driver->shell.requests;
-    QCOMPARE(requests.size(), 2);
+    // Only the ordinary double click, with the left button, opens.
+    QCOMPARE(requests.size(), button == Qt::LeftButton ? 2 : 0);
+    if (requests.isEmpty())
+        return;
     QCOMPARE(requests[0].file, fileAt(2));
     QCOMPARE(requests[1].file, fileAt(5));
     QCOMPARE(requests[0].verb, QStringLiteral("open"));
@@ -84,19 +99,29 @@ void TestOpening::enterOpensWithAnyModifier()
 void TestOpening::otherKeysOpenNothing_data()
 {
     QTest::addColumn<int>("key");
-    QTest::newRow("space") << int(Qt::Key_Space);
-    QTest::newRow("down") << int(Qt::Key_Down);
-    QTest::newRow("letter") << int(Qt::Key_O);
-    QTest::newRow("escape") << int(Qt::Key_Escape);
-    QTest::newRow("F5") << int(Qt::Key_F5);
+    QTest::addColumn<bool>("chooses"); // the row it moves to, or the current one
+    QTest::newRow("space") << int(Qt::Key_Space) << true;
+    QTest::newRow("down") << int(Qt::Key_Down) << true;
+    QTest::newRow("page down") << int(Qt::Key_PageDown) << true;
+    QTest::newRow("end") << int(Qt::Key_End) << true;
+    QTest::newRow("type-ahead") << int(Qt::Key_9) << true;
+    QTest::newRow("letter") << int(Qt::Key_O) << false;
+    QTest::newRow("escape") << int(Qt::Key_Escape) << false;
+    QTest::newRow("F5") << int(Qt::Key_F5) << false;
 }
 
 void TestOpening::otherKeysOpenNothing()
 {
     QFETCH(int, key);
-    m_driver->clickRow(0);
+    QFETCH(bool, chooses);
+    m_driver->list()->setFocus(); // which chooses no row
     pressInList(Qt::Key(key));
     QVERIFY(m_driver->shell.requests.isEmpty());
+    // Choosing a row with the keys is a click on it; Enter then opens it.
+    const QString chosen = chooses ? fileAt(m_driver->list()->currentIndex().row()) : QString();
+    QCOMPARE(m_driver->state().selectedfile.text(), chosen);
+    pressInList(Qt::Key_Return);
+    QCOMPARE(m_driver->shell.requests.last().file, chosen);
 }
 
 void TestOpening::rememberedFileOutlivesFiltersAndSearches()

@@ -648,6 +648,8 @@ bool Session::applyToDropDown(const Action &a)
                           QPoint(0, a.other > 0 ? -120 : 120), Qt::NoButton, Qt::NoModifier,
                           Qt::NoScrollPhase, false);
         QApplication::sendEvent(list, &wheel);
+        if (!list->hasFocus()) // scrolling past a list picks nothing
+            return true;
         const int at = int(order.indexOf(m_model.dropDownText(a.number)));
         const int next = std::clamp(at + (a.other > 0 ? 1 : -1), 0, int(order.size()) - 1);
         if (next != at)
@@ -804,7 +806,8 @@ bool Session::applyToList(const Action &a)
         }
         return true;
     default: {
-        QWidget *list = m_driver->list();
+        resultlist::ReportList *list = m_driver->list();
+        const int rowBefore = list->currentIndex().row();
         QKeyEvent press(QEvent::KeyPress, a.key, a.modifiers);
         QApplication::sendEvent(list, &press);
         for (int i = 1; i < a.other; ++i) {
@@ -813,6 +816,10 @@ bool Session::applyToList(const Action &a)
         }
         QKeyEvent release(QEvent::KeyRelease, a.key, a.modifiers);
         QApplication::sendEvent(list, &release);
+        // Moving to a row with the keys, or Space on it, chooses it.
+        const int row = list->currentIndex().row();
+        if (row >= 0 && (row != rowBefore || a.key == Qt::Key_Space))
+            m_model.clickRow(row);
         if (a.key == Qt::Key_Return || a.key == Qt::Key_Enter) {
             for (int i = 0; i < std::max(1, a.other); ++i)
                 m_model.open();

@@ -40,6 +40,7 @@ private slots:
     void givenNameWithItsTrailingBlank();
     void deletingTheLastCharacterListsAllAgain();
     void searchIsKeptAcrossFilters();
+    void resetSearchEmptiesTheBox_data();
     void resetSearchEmptiesTheBox();
     void resetSearchWithEmptyBoxLeavesTheList();
 };
@@ -155,14 +156,25 @@ void TestSearch::searchIsKeptAcrossFilters()
     QVERIFY(driver.list()->itemCount() < 178);
 }
 
+void TestSearch::resetSearchEmptiesTheBox_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("mouse") << int(Qt::Key_unknown);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+}
+
 void TestSearch::resetSearchEmptiesTheBox()
 {
+    QFETCH(int, key);
     WindowDriver driver;
+    QVERIFY(driver.showWindow());
     QVERIFY(WindowDriver::pick(driver.sessions(), QString::fromUtf8(catalogue::sessionNames[9])));
     const int filtered = driver.list()->itemCount();
     driver.type("zzz");
     QCOMPARE(driver.list()->itemCount(), 0);
-    driver.clickButton("Command1");
+    driver.pressButton("Command1", key);
     QCOMPARE(driver.searchBox()->text(), QString());
     QCOMPARE(driver.list()->itemCount(), filtered);
     QCOMPARE(driver.state().sessionfilter, 9);

@@ -12,6 +12,7 @@ packages=(
     qt6-wayland weston
     libbenchmark-dev hyperfine
     qt6-svg-dev desktop-file-utils appstream dpkg-dev xdotool x11-utils
+    orca at-spi2-core dbus-x11
     g++-mingw-w64-x86-64
     clang-tidy cppcheck clang-format
 )

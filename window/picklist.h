@@ -8,6 +8,8 @@ namespace window {
 
 // A drop-down list the user can only pick from. It raises click when the user
 // picks an entry and, at once, when code sets its text to one of its entries.
+// Assistive technology reads it as a combo box named by its label whose text
+// is the entry it shows.
 class PickList : public QComboBox, public selection::TextControl
 {
     Q_OBJECT
@@ -22,6 +24,14 @@ public:
 
 signals:
     void click();
+
+protected:
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    void announceShownEntry();
+
+    QString m_announced; // the entry assistive technology was last told of
 };
 
 } // namespace window

@@ -2,6 +2,7 @@
 
 #include "resultlist/contrast.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -60,6 +61,15 @@ void PictureButton::paintEvent(QPaintEvent * /*event*/)
         focus.backgroundColor = m_face;
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
+}
+
+void PictureButton::keyPressEvent(QKeyEvent *event)
+{
+    // Enter, on the main keys or the keypad, presses a focused button as Space does.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        click();
+    else
+        QPushButton::keyPressEvent(event);
 }
 
 } // namespace window

@@ -74,13 +74,29 @@ public:
 
     void clickButton(const char *name) { QTest::mouseClick(control(name), Qt::LeftButton); }
 
-    // Clicks the header of column `column` (counted from 1).
-    void clickHeader(int column)
+    // Presses a button with the mouse, or with `key` while it has the focus.
+    void pressButton(const char *name, int key = Qt::Key_unknown)
+    {
+        if (key == Qt::Key_unknown)
+            return clickButton(name);
+        control(name)->setFocus();
+        QTest::keyClick(control(name), Qt::Key(key),
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    }
+
+    // Clicks the header of column `column` (counted from 1); a second click at
+    // once after the first arrives as a double click.
+    void clickHeader(int column, bool twiceQuickly = false)
     {
         QHeaderView *header = list()->header();
         const int x =
             header->sectionViewportPosition(column - 1) + header->sectionSize(column - 1) / 2;
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+        const QPoint centre(x, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
+        if (twiceQuickly) {
+            QTest::mouseDClick(header->viewport(), Qt::LeftButton, {}, centre);
+            QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, centre);
+        }
     }
 
     // The centre of the row at display position `position` in the list.
