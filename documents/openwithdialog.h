@@ -2,12 +2,16 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QDialogButtonBox;
+class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 
 namespace documents {
 
-// Lets the user choose the application to open one file with, and opens it.
+// Lets the user choose the application to open one file with, optionally as
+// the default for its type, and opens it.
 class OpenWithDialog : public QDialog
 {
     Q_OBJECT
@@ -19,12 +23,21 @@ public:
 
     void accept() override;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void fillApplications();
+    void filterApplications(const QString &text);
     void updateOpenButton();
+    void tellFailure(const QString &what, const QString &why);
 
     QString m_path;
+    QByteArray m_type;
+    QLineEdit *m_filter;
     QListWidget *m_applications;
+    QListWidgetItem *m_placeholder;
+    QCheckBox *m_alwaysUse;
     QDialogButtonBox *m_buttons;
 };
 
