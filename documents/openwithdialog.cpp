@@ -47,8 +47,8 @@ OpenWithDialog::OpenWithDialog(const QString &absolutePath, QWidget *parent)
     , m_path(absolutePath)
     , m_type(contentTypeFor(absolutePath))
     , m_filter(new QLineEdit(this))
+    , m_all(applicationsFor(m_type))
     , m_applications(new QListWidget(this))
-    , m_placeholder(new QListWidgetItem)
     , m_alwaysUse(new QCheckBox(tr("&Always use this application for this kind of file"), this))
     , m_buttons(new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this))
 {
@@ -66,11 +66,9 @@ OpenWithDialog::OpenWithDialog(const QString &absolutePath, QWidget *parent)
     m_filter->setObjectName(QStringLiteral("filter"));
     m_filter->setAccessibleName(tr("Find an application"));
     m_filter->setPlaceholderText(tr("Type to narrow the list"));
-    m_filter->setClearButtonEnabled(true);
     m_filter->installEventFilter(this);
     m_applications->setObjectName(QStringLiteral("applications"));
     m_applications->setAccessibleName(tr("Applications"));
-    m_applications->setAccessibleDescription(fileLabel->text());
     m_applications->setIconSize(QSize(24, 24));
     m_alwaysUse->setObjectName(QStringLiteral("alwaysUse"));
     m_buttons->setObjectName(QStringLiteral("buttons"));
@@ -87,7 +85,6 @@ OpenWithDialog::OpenWithDialog(const QString &absolutePath, QWidget *parent)
     layout->addWidget(m_buttons);
     resize(440, 500);
 
-    fillApplications();
     connect(m_filter, &QLineEdit::textChanged, this, &OpenWithDialog::filterApplications);
     connect(m_applications, &QListWidget::currentItemChanged, this,
             &OpenWithDialog::updateOpenButton);
@@ -98,43 +95,42 @@ OpenWithDialog::OpenWithDialog(const QString &absolutePath, QWidget *parent)
     m_filter->setFocus();
 }
 
-void OpenWithDialog::fillApplications()
-{
-    for (const DesktopApplication &application : applicationsFor(m_type)) {
-        auto *item = new QListWidgetItem(application.icon, application.name, m_applications);
-        item->setData(idRole, application.id);
-    }
-    // Said in the list itself, where a screen reader reads it; never chosen.
-    m_placeholder->setFlags(Qt::ItemIsEnabled);
-    m_applications->addItem(m_placeholder);
-}
-
+// The list holds only the applications whose names contain the text, so that
+// a screen reader finds no others; the chosen one stays chosen while shown.
 void OpenWithDialog::filterApplications(const QString &text)
 {
-    QListWidgetItem *firstShown = nullptr;
-    for (int row = 0; row < m_applications->count(); ++row) {
-        QListWidgetItem *item = m_applications->item(row);
-        if (item == m_placeholder)
+    const QString chosen = chosenId();
+    m_applications->clear();
+    for (const DesktopApplication &application : std::as_const(m_all)) {
+        if (!application.name.contains(text, Qt::CaseInsensitive))
             continue;
-        item->setHidden(!item->text().contains(text, Qt::CaseInsensitive));
-        if (!item->isHidden() && !firstShown)
-            firstShown = item;
+        auto *item = new QListWidgetItem(application.icon, application.name, m_applications);
+        item->setData(idRole, application.id);
+        if (application.id == chosen)
+            m_applications->setCurrentItem(item);
     }
-    m_placeholder->setHidden(firstShown);
-    m_placeholder->setText(
-        m_applications->count() == 1
-            ? tr("No applications are installed.")
-            : tr("No application\u2019s name contains \u201c%1\u201d.").arg(text));
-    QListWidgetItem *current = m_applications->currentItem();
-    if (!current || current->isHidden() || current == m_placeholder)
-        m_applications->setCurrentItem(firstShown ? firstShown : m_placeholder);
+    if (m_applications->count() == 0) {
+        // Said in the list itself, where a screen reader reads it; never chosen.
+        const QString nothing =
+            m_all.isEmpty() ? tr("No applications are installed.")
+                            : tr("No application\u2019s name contains \u201c%1\u201d.").arg(text);
+        new QListWidgetItem(nothing, m_applications);
+        m_applications->item(0)->setFlags(Qt::ItemIsEnabled);
+    }
+    if (!m_applications->currentItem())
+        m_applications->setCurrentRow(0);
     updateOpenButton();
+}
+
+QString OpenWithDialog::chosenId() const
+{
+    const QListWidgetItem *item = m_applications->currentItem();
+    return item ? item->data(idRole).toString() : QString();
 }
 
 void OpenWithDialog::updateOpenButton()
 {
-    const QListWidgetItem *item = m_applications->currentItem();
-    m_buttons->button(QDialogButtonBox::Open)->setEnabled(item && item != m_placeholder);
+    m_buttons->button(QDialogButtonBox::Open)->setEnabled(!chosenId().isEmpty());
 }
 
 bool OpenWithDialog::eventFilter(QObject *watched, QEvent *event)
@@ -150,20 +146,20 @@ bool OpenWithDialog::eventFilter(QObject *watched, QEvent *event)
 
 void OpenWithDialog::accept()
 {
-    const QListWidgetItem *item = m_applications->currentItem();
-    if (!item || item == m_placeholder)
+    const QString id = chosenId();
+    if (id.isEmpty())
         return;
-    const QString id = item->data(idRole).toString();
+    const QString name = m_applications->currentItem()->text();
     QString error;
     if (m_alwaysUse->isChecked() && !setDefaultFor(id, m_type, &error)) {
-        tellFailure(tr("%1 could not be made the default for %2.")
-                        .arg(item->text(), typeDescription(m_type)),
-                    error);
+        tellFailure(
+            tr("%1 could not be made the default for %2.").arg(name, typeDescription(m_type)),
+            error);
         return;
     }
     if (!launchWithFile(id, m_path, &error)) {
         tellFailure(tr("\u201c%1\u201d could not be opened with %2.")
-                        .arg(QFileInfo(m_path).fileName(), item->text()),
+                        .arg(QFileInfo(m_path).fileName(), name),
                     error);
         return;
     }

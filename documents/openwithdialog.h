@@ -1,12 +1,13 @@
 #pragma once
 
+#include "desktopapps.h"
+
 #include <QDialog>
 
 class QCheckBox;
 class QDialogButtonBox;
 class QLineEdit;
 class QListWidget;
-class QListWidgetItem;
 
 namespace documents {
 
@@ -27,16 +28,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void fillApplications();
     void filterApplications(const QString &text);
+    QString chosenId() const;
     void updateOpenButton();
     void tellFailure(const QString &what, const QString &why);
 
     QString m_path;
     QByteArray m_type;
     QLineEdit *m_filter;
+    QList<DesktopApplication> m_all;
     QListWidget *m_applications;
-    QListWidgetItem *m_placeholder;
     QCheckBox *m_alwaysUse;
     QDialogButtonBox *m_buttons;
 };

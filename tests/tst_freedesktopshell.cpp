@@ -74,9 +74,8 @@ QListWidgetItem *itemNamed(QListWidget *list, const QString &name)
 QStringList shownItems(const QListWidget *list)
 {
     QStringList shown;
-    for (const QListWidgetItem *item : list->findItems(QString(), Qt::MatchContains))
-        shown.append(item->isHidden() ? QString() : item->text());
-    shown.removeAll(QString());
+    for (int row = 0; row < list->count(); ++row)
+        shown.append(list->item(row)->text());
     return shown;
 }
 
