@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QMimeDatabase>
 #include <QSet>
 
 // GIO's headers use signals as a name, which Qt defines as a keyword.
@@ -76,8 +77,10 @@ QByteArray contentTypeFor(const QString &absolutePath)
 
 QString typeDescription(const QByteArray &type)
 {
-    g_autofree char *description = g_content_type_get_description(type.constData());
-    return description ? QString::fromUtf8(description) : QString::fromUtf8(type);
+    // Qt reads the same shared MIME database as GIO, whose content types on
+    // these desktops are MIME types.
+    const QMimeType mimeType = QMimeDatabase().mimeTypeForName(QString::fromUtf8(type));
+    return mimeType.comment().isEmpty() ? QString::fromUtf8(type) : mimeType.comment();
 }
 
 QList<DesktopApplication> applicationsFor(const QByteArray &type)
