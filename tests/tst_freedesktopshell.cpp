@@ -1,6 +1,5 @@
 // The Linux shell for real: GIO, a desktop of our own with a handler
-// application that records how it was started, and the Open With chooser, as
-// a widget and as the program of its own that the shell starts.
+// application that records how it was started, and the Open With chooser.
 #include "documents/openwithdialog.h"
 #include "documents/paperopener.h"
 #include "documents/shell.h"
@@ -133,10 +132,12 @@ private:
     void waitForStarts(const QList<QStringList> &awaited) const;
     QList<QStringList> startsBeforeSentinel(const QList<QStringList> &awaited = {});
     OpenWithDialog *openChooserFor(const QString &name);
-    QHash<qint64, QString> choosersRunning() const { return choosersRunningUnder(m_rootPath); }
+    QHash<qint64, QString> choosersRunning() const
+    {
+        return choosersRunningUnder(QFileInfo(m_records).path());
+    }
 
     QTemporaryDir m_root;
-    QString m_rootPath;
     QString m_recorder;
     QString m_launcher;
     QString m_records;
@@ -150,7 +151,6 @@ void TestFreedesktopShell::initTestCase()
 {
     QVERIFY(m_root.isValid());
     const QString root = QDir(m_root.path()).canonicalPath();
-    m_rootPath = root;
     m_recorder = root + QStringLiteral("/recorder.sh");
     m_records = root + QStringLiteral("/records");
     QVERIFY(QDir().mkpath(m_records));
@@ -480,27 +480,20 @@ void TestFreedesktopShell::chooserOpensTheChosenApplication()
 void TestFreedesktopShell::chooserCancelOpensNothing_data()
 {
     QTest::addColumn<bool>("escape");
-    QTest::addColumn<QString>("typed");
-    QTest::newRow("Cancel button") << false << "";
-    QTest::newRow("Escape, nothing found") << true << "zz";
+    QTest::newRow("Cancel button") << false;
+    QTest::newRow("Escape") << true;
 }
 
 void TestFreedesktopShell::chooserCancelOpensNothing()
 {
     QFETCH(bool, escape);
-    QFETCH(QString, typed);
     makeDocument(QStringLiteral("2.doc"));
     QPointer<OpenWithDialog> chooser = openChooserFor(QStringLiteral("2.doc"));
     QVERIFY(chooser);
     auto *list = chooser->findChild<QListWidget *>(QStringLiteral("applications"));
     list->setCurrentItem(itemNamed(list, QStringLiteral("Recorder")));
-    QTest::keyClicks(chooser->findChild<QLineEdit *>(QStringLiteral("filter")), typed);
 
     auto *buttons = chooser->findChild<QDialogButtonBox *>(QStringLiteral("buttons"));
-    // The list says that nothing is found, and nothing can be opened.
-    QCOMPARE(buttons->button(QDialogButtonBox::Open)->isEnabled(), typed.isEmpty());
-    if (!typed.isEmpty())
-        QCOMPARE(shownItems(list), {"No application\u2019s name contains \u201czz\u201d."});
     if (escape)
         QTest::keyClick(list, Qt::Key_Escape);
     else
