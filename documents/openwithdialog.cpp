@@ -1,25 +1,18 @@
 #include "openwithdialog.h"
 
-#include "shell_freedesktop.h"
+#include "desktopapps.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
-#include <QSet>
 #include <QVBoxLayout>
-
-// GIO's headers use signals as a name, which Qt defines as a keyword.
-#undef signals
-#include <gio/gdesktopappinfo.h>
-#include <gio/gio.h>
-#define signals Q_SIGNALS
-
-#include <algorithm>
-#include <cstdio>
 
 namespace documents {
 
@@ -27,72 +20,24 @@ namespace {
 
 constexpr int idRole = Qt::UserRole;
 
-struct Application
+QLabel *makeLabel(const QString &text, const char *name, QWidget *parent)
 {
-    QString id;
-    QString name;
-    QIcon icon;
-};
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
 
-QIcon iconOf(GAppInfo *application)
+bool movesInList(const QKeyEvent *event)
 {
-    GIcon *icon = g_app_info_get_icon(application);
-    if (icon && G_IS_THEMED_ICON(icon)) {
-        for (auto name = g_themed_icon_get_names(G_THEMED_ICON(icon)); *name; ++name) {
-            if (QIcon::hasThemeIcon(QString::fromUtf8(*name)))
-                return QIcon::fromTheme(QString::fromUtf8(*name));
-        }
-    } else if (icon && G_IS_FILE_ICON(icon)) {
-        g_autofree char *path = g_file_get_path(g_file_icon_get_file(G_FILE_ICON(icon)));
-        if (path)
-            return QIcon(QFile::decodeName(path));
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown: return true;
+    default: return false;
     }
-    return {};
-}
-
-Application describe(GAppInfo *application)
-{
-    return {QString::fromUtf8(g_app_info_get_id(application)),
-            QString::fromUtf8(g_app_info_get_display_name(application)), iconOf(application)};
-}
-
-// A file that cannot be read is judged by its name alone.
-QByteArray contentTypeFor(const QString &path)
-{
-    const QByteArray type = contentTypeOf(path);
-    if (!type.isEmpty())
-        return type;
-    g_autofree char *guessed =
-        g_content_type_guess(QFile::encodeName(path).constData(), nullptr, 0, nullptr);
-    return guessed;
-}
-
-// GIO's recommendations for the type in its own order, then every other
-// application meant to be shown, by name; each application once.
-QList<Application> applicationsFor(const QByteArray &type)
-{
-    QSet<QString> listed;
-    auto take = [&listed](GList *applications, bool shownOnly) {
-        QList<Application> taken;
-        for (GList *entry = applications; entry; entry = entry->next) {
-            auto *application = static_cast<GAppInfo *>(entry->data);
-            const QString id = QString::fromUtf8(g_app_info_get_id(application));
-            if (id.isEmpty() || listed.contains(id)
-                || (shownOnly && !g_app_info_should_show(application)))
-                continue;
-            listed.insert(id);
-            taken.append(describe(application));
-        }
-        return taken;
-    };
-    g_autolist(GAppInfo) forType = g_app_info_get_recommended_for_type(type.constData());
-    g_autolist(GAppInfo) all = g_app_info_get_all();
-    const QList<Application> recommended = take(forType, false);
-    QList<Application> others = take(all, true);
-    std::sort(others.begin(), others.end(), [](const Application &a, const Application &b) {
-        return QString::localeAwareCompare(a.name, b.name) < 0;
-    });
-    return recommended + others;
 }
 
 } // namespace
@@ -100,64 +45,135 @@ QList<Application> applicationsFor(const QByteArray &type)
 OpenWithDialog::OpenWithDialog(const QString &absolutePath, QWidget *parent)
     : QDialog(parent)
     , m_path(absolutePath)
+    , m_type(contentTypeFor(absolutePath))
+    , m_filter(new QLineEdit(this))
+    , m_all(applicationsFor(m_type))
     , m_applications(new QListWidget(this))
+    , m_alwaysUse(new QCheckBox(tr("&Always use this application for this kind of file"), this))
     , m_buttons(new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this))
 {
     setObjectName(QStringLiteral("openWithDialog"));
     setWindowTitle(tr("Open With"));
 
-    auto *label = new QLabel(
-        tr("Choose the application to open \u201c%1\u201d with:").arg(QFileInfo(m_path).fileName()),
-        this);
-    label->setObjectName(QStringLiteral("fileLabel"));
-    label->setWordWrap(true);
+    const QString name = QFileInfo(m_path).fileName();
+    QLabel *fileLabel = makeLabel(
+        tr("Choose the application to open \u201c%1\u201d with:").arg(name), "fileLabel", this);
+    QLabel *typeLabel =
+        makeLabel(tr("Type: %1 (%2)").arg(typeDescription(m_type), QString::fromUtf8(m_type)),
+                  "typeLabel", this);
+    auto *filterLabel = new QLabel(tr("&Find:"), this);
+    filterLabel->setBuddy(m_filter);
+    m_filter->setObjectName(QStringLiteral("filter"));
+    m_filter->setAccessibleName(tr("Find an application"));
+    m_filter->setPlaceholderText(tr("Type to narrow the list"));
+    m_filter->installEventFilter(this);
     m_applications->setObjectName(QStringLiteral("applications"));
+    m_applications->setAccessibleName(tr("Applications"));
+    m_applications->setIconSize(QSize(24, 24));
+    m_alwaysUse->setObjectName(QStringLiteral("alwaysUse"));
     m_buttons->setObjectName(QStringLiteral("buttons"));
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(label);
+    layout->addWidget(fileLabel);
+    layout->addWidget(typeLabel);
+    auto *filterRow = new QHBoxLayout;
+    filterRow->addWidget(filterLabel);
+    filterRow->addWidget(m_filter);
+    layout->addLayout(filterRow);
     layout->addWidget(m_applications);
+    layout->addWidget(m_alwaysUse);
     layout->addWidget(m_buttons);
-    resize(420, 460);
+    resize(440, 500);
 
-    fillApplications();
+    connect(m_filter, &QLineEdit::textChanged, this, &OpenWithDialog::filterApplications);
     connect(m_applications, &QListWidget::currentItemChanged, this,
             &OpenWithDialog::updateOpenButton);
-    connect(m_applications, &QListWidget::itemDoubleClicked, this, &OpenWithDialog::accept);
+    connect(m_applications, &QListWidget::itemActivated, this, &OpenWithDialog::accept);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &OpenWithDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &OpenWithDialog::reject);
-    m_applications->setCurrentRow(0);
+    filterApplications(QString());
+    m_filter->setFocus();
+}
+
+// The list holds only the applications whose names contain the text, so that
+// a screen reader finds no others; the chosen one stays chosen while shown.
+void OpenWithDialog::filterApplications(const QString &text)
+{
+    const QString chosen = chosenId();
+    m_applications->clear();
+    for (const DesktopApplication &application : std::as_const(m_all)) {
+        if (!application.name.contains(text, Qt::CaseInsensitive))
+            continue;
+        auto *item = new QListWidgetItem(application.icon, application.name, m_applications);
+        item->setData(idRole, application.id);
+        if (application.id == chosen)
+            m_applications->setCurrentItem(item);
+    }
+    if (m_applications->count() == 0) {
+        // Said in the list itself, where a screen reader reads it; never chosen.
+        const QString nothing =
+            m_all.isEmpty() ? tr("No applications are installed.")
+                            : tr("No application\u2019s name contains \u201c%1\u201d.").arg(text);
+        new QListWidgetItem(nothing, m_applications);
+        m_applications->item(0)->setFlags(Qt::ItemIsEnabled);
+    }
+    if (!m_applications->currentItem())
+        m_applications->setCurrentRow(0);
     updateOpenButton();
 }
 
-void OpenWithDialog::fillApplications()
+QString OpenWithDialog::chosenId() const
 {
-    for (const Application &application : applicationsFor(contentTypeFor(m_path))) {
-        auto *item = new QListWidgetItem(application.icon, application.name, m_applications);
-        item->setData(idRole, application.id);
-    }
+    const QListWidgetItem *item = m_applications->currentItem();
+    return item ? item->data(idRole).toString() : QString();
 }
 
 void OpenWithDialog::updateOpenButton()
 {
-    m_buttons->button(QDialogButtonBox::Open)->setEnabled(m_applications->currentItem());
+    m_buttons->button(QDialogButtonBox::Open)->setEnabled(!chosenId().isEmpty());
+}
+
+bool OpenWithDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    // The arrow keys move through the list while the user types a filter.
+    if (watched == m_filter && event->type() == QEvent::KeyPress
+        && movesInList(static_cast<QKeyEvent *>(event))) {
+        QApplication::sendEvent(m_applications, event);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void OpenWithDialog::accept()
 {
-    const QListWidgetItem *item = m_applications->currentItem();
-    if (!item)
+    const QString id = chosenId();
+    if (id.isEmpty())
         return;
-    const QByteArray id = item->data(idRole).toString().toUtf8();
-    g_autoptr(GDesktopAppInfo) application = g_desktop_app_info_new(id.constData());
-    QString error = tr("the application is no longer installed");
-    // As with the document itself, a failure is reported on the terminal only.
-    if (!application || !launchWithFile(G_APP_INFO(application), m_path, &error)) {
-        std::fprintf(stderr, "brevanor: cannot open \"%s\" with %s: %s\n",
-                     QFile::encodeName(m_path).constData(), id.constData(),
-                     error.toLocal8Bit().constData());
+    const QString name = m_applications->currentItem()->text();
+    QString error;
+    if (m_alwaysUse->isChecked() && !setDefaultFor(id, m_type, &error)) {
+        tellFailure(
+            tr("%1 could not be made the default for %2.").arg(name, typeDescription(m_type)),
+            error);
+        return;
+    }
+    if (!launchWithFile(id, m_path, &error)) {
+        tellFailure(tr("\u201c%1\u201d could not be opened with %2.")
+                        .arg(QFileInfo(m_path).fileName(), name),
+                    error);
+        return;
     }
     QDialog::accept();
+}
+
+// The chooser stays open, so that another application can be chosen.
+void OpenWithDialog::tellFailure(const QString &what, const QString &why)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, windowTitle(), what, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("failure"));
+    box->setInformativeText(why);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 } // namespace documents

@@ -1,13 +1,18 @@
 #pragma once
 
+#include "desktopapps.h"
+
 #include <QDialog>
 
+class QCheckBox;
 class QDialogButtonBox;
+class QLineEdit;
 class QListWidget;
 
 namespace documents {
 
-// Lets the user choose the application to open one file with, and opens it.
+// Lets the user choose the application to open one file with, optionally as
+// the default for its type, and opens it.
 class OpenWithDialog : public QDialog
 {
     Q_OBJECT
@@ -19,12 +24,21 @@ public:
 
     void accept() override;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
-    void fillApplications();
+    void filterApplications(const QString &text);
+    QString chosenId() const;
     void updateOpenButton();
+    void tellFailure(const QString &what, const QString &why);
 
     QString m_path;
+    QByteArray m_type;
+    QLineEdit *m_filter;
+    QList<DesktopApplication> m_all;
     QListWidget *m_applications;
+    QCheckBox *m_alwaysUse;
     QDialogButtonBox *m_buttons;
 };
 

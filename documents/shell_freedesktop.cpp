@@ -1,12 +1,13 @@
 #include "shell_freedesktop.h"
 
-#include "openwithdialog.h"
+#include "desktopapps.h"
 #include "paperopener.h"
 
 #include "errors/runtimeerror.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 // GIO's headers use signals as a name, which Qt defines as a keyword.
@@ -24,42 +25,24 @@ constexpr int unsupportedVerb = 27; // the type's association has no such action
 constexpr int cannotStart = 11;     // the associated application could not be started
 constexpr int started = 42;
 
-GFile *fileForPath(const QString &absolutePath)
+void startDetached(const QString &program, const QStringList &arguments)
 {
-    return g_file_new_for_path(QFile::encodeName(absolutePath).constData());
-}
-
-void startDetached(const QString &commandLine)
-{
-    QStringList words = QProcess::splitCommand(commandLine);
-    if (words.isEmpty() || !QProcess::startDetached(words.takeFirst(), words))
+    if (program.isEmpty() || !QProcess::startDetached(program, arguments))
         throw errors::FileNotFoundError();
 }
 
+// The chooser is installed in the libexec folder beside the program; a
+// program run from the build tree uses the one built there.
+QString chooserProgram()
+{
+    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath()
+                                              + QStringLiteral("/" BREVANOR_CHOOSER_FROM_BINDIR));
+    if (QFileInfo(installed).isExecutable())
+        return installed;
+    return QStringLiteral(BREVANOR_CHOOSER_IN_BUILD);
+}
+
 } // namespace
-
-QByteArray contentTypeOf(const QString &absolutePath)
-{
-    g_autoptr(GFile) file = fileForPath(absolutePath);
-    g_autoptr(GFileInfo) info = g_file_query_info(file, G_FILE_ATTRIBUTE_STANDARD_CONTENT_TYPE,
-                                                  G_FILE_QUERY_INFO_NONE, nullptr, nullptr);
-    const char *type = info ? g_file_info_get_content_type(info) : nullptr;
-    return type ? QByteArray(type) : QByteArray();
-}
-
-bool launchWithFile(GAppInfo *application, const QString &absolutePath, QString *error)
-{
-    // Handing GIO a GFile, not a command line, keeps the name one argument:
-    // the desktop entry's field code receives it as a path or URI, unparsed.
-    g_autoptr(GFile) file = fileForPath(absolutePath);
-    GList files = {file, nullptr, nullptr};
-    g_autoptr(GError) failure = nullptr;
-    if (g_app_info_launch(application, &files, nullptr, &failure))
-        return true;
-    if (error)
-        *error = QString::fromUtf8(failure->message);
-    return false;
-}
 
 int FreedesktopShell::execute(const QString &verb, const QString &file,
                               const std::optional<QString> & /*parameters*/,
@@ -88,22 +71,17 @@ void FreedesktopShell::startCommandLine(const QString &commandLine, int /*window
 {
     // Every window started here is shown normally, the one style the program
     // asks for, so the style needs no translation.
-    if (commandLine.startsWith(openWithCommand))
-        showOpenWith(commandLine.mid(openWithCommand.size()));
-    else
-        startDetached(commandLine);
-}
-
-void FreedesktopShell::showOpenWith(const QString &file)
-{
-    // Without a name there is nothing to choose an application for.
-    if (file.isEmpty())
+    if (!commandLine.startsWith(openWithCommand)) {
+        QStringList words = QProcess::splitCommand(commandLine);
+        const QString program = words.isEmpty() ? QString() : words.takeFirst();
+        startDetached(program, words);
         return;
-    auto *dialog = new OpenWithDialog(QDir::current().absoluteFilePath(file));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->showNormal();
-    dialog->raise();
-    dialog->activateWindow();
+    }
+    // Without a name there is nothing to choose an application for. The name
+    // goes to the chooser whole, as one argument.
+    const QString file = commandLine.mid(openWithCommand.size());
+    if (!file.isEmpty())
+        startDetached(chooserProgram(), {QDir::current().absoluteFilePath(file)});
 }
 
 std::unique_ptr<Shell> createPlatformShell()

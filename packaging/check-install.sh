@@ -1,8 +1,8 @@
 #!/bin/sh
 # Installs a build into a temporary root, as a package would lay it out, and
-# checks that the desktop finds each file in its standard place: the program,
-# its desktop entry, its icon at every size, and its AppStream metainfo, each
-# passing the desktop's own validators.
+# checks that the desktop finds each file in its standard place: the program
+# and its Open With chooser, its desktop entry, its icon at every size, and its
+# AppStream metainfo, each passing the desktop's own validators.
 #
 # Usage: check-install.sh BUILD_DIR
 set -eu
@@ -20,6 +20,8 @@ fail() {
 }
 
 [ -x "$usr/bin/brevanor" ] || fail "bin/brevanor is not installed"
+[ -x "$usr/libexec/brevanor/brevanor-openwith" ] \
+    || fail "libexec/brevanor/brevanor-openwith, the Open With chooser, is not installed"
 
 desktop=$usr/share/applications/$id.desktop
 if [ -f "$desktop" ]; then

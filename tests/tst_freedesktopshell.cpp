@@ -8,17 +8,22 @@
 #include "window/mainform.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDeadlineTimer>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
+
+#include <signal.h>
 
 using documents::OpenWithDialog;
 
@@ -52,17 +57,6 @@ QByteArray desktopEntry(const QString &name, const QString &exec, const QString 
         .toUtf8();
 }
 
-QList<OpenWithDialog *> shownChoosers()
-{
-    QList<OpenWithDialog *> choosers;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        auto *chooser = qobject_cast<OpenWithDialog *>(widget);
-        if (chooser && chooser->isVisible())
-            choosers.append(chooser);
-    }
-    return choosers;
-}
-
 int visibleWindows()
 {
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -74,6 +68,31 @@ QListWidgetItem *itemNamed(QListWidget *list, const QString &name)
 {
     const QList<QListWidgetItem *> items = list->findItems(name, Qt::MatchExactly);
     return items.size() == 1 ? items.first() : nullptr;
+}
+
+QStringList shownItems(const QListWidget *list)
+{
+    QStringList shown;
+    for (int row = 0; row < list->count(); ++row)
+        shown.append(list->item(row)->text());
+    return shown;
+}
+
+// The chooser programs running for a file under the folder: process id and file.
+QHash<qint64, QString> choosersRunningUnder(const QString &folder)
+{
+    QHash<qint64, QString> choosers;
+    for (const QString &process : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile commandLine(QStringLiteral("/proc/%1/cmdline").arg(process));
+        // Each argument ends in a null, which leaves an empty last word.
+        const QList<QByteArray> words = commandLine.open(QIODevice::ReadOnly)
+                                            ? commandLine.readAll().split('\0')
+                                            : QList<QByteArray>();
+        if (words.size() == 3 && words[0].endsWith("/brevanor-openwith")
+            && QFile::decodeName(words[1]).startsWith(folder))
+            choosers.insert(process.toLongLong(), QFile::decodeName(words[1]));
+    }
+    return choosers;
 }
 
 } // namespace
@@ -97,6 +116,7 @@ private slots:
     void openWithShowsTheChooser();
     void chooserOpensTheChosenApplication_data();
     void chooserOpensTheChosenApplication();
+    void chooserCancelOpensNothing_data();
     void chooserCancelOpensNothing();
     void openWithWithoutFileShowsNothing();
     void startsCommandLineWithoutShell_data();
@@ -111,7 +131,11 @@ private:
     QList<QStringList> recordedStarts() const;
     void waitForStarts(const QList<QStringList> &awaited) const;
     QList<QStringList> startsBeforeSentinel(const QList<QStringList> &awaited = {});
-    OpenWithDialog *requestChooserFor(const QString &name);
+    OpenWithDialog *openChooserFor(const QString &name);
+    QHash<qint64, QString> choosersRunning() const
+    {
+        return choosersRunningUnder(QFileInfo(m_records).path());
+    }
 
     QTemporaryDir m_root;
     QString m_recorder;
@@ -119,6 +143,7 @@ private:
     QString m_records;
     QString m_documents;
     std::unique_ptr<documents::Shell> m_shell;
+    QList<QPointer<OpenWithDialog>> m_choosers;
     int m_testNumber = 0;
 };
 
@@ -182,8 +207,11 @@ void TestFreedesktopShell::init()
 
 void TestFreedesktopShell::cleanup()
 {
-    for (OpenWithDialog *chooser : shownChoosers())
+    for (const QPointer<OpenWithDialog> &chooser : std::as_const(m_choosers))
         delete chooser;
+    m_choosers.clear();
+    for (const qint64 process : choosersRunning().keys())
+        ::kill(pid_t(process), SIGTERM);
 }
 
 QList<QStringList> TestFreedesktopShell::recordedStarts() const
@@ -237,11 +265,13 @@ QList<QStringList> TestFreedesktopShell::startsBeforeSentinel(const QList<QStrin
     return starts;
 }
 
-OpenWithDialog *TestFreedesktopShell::requestChooserFor(const QString &name)
+OpenWithDialog *TestFreedesktopShell::openChooserFor(const QString &name)
 {
-    m_shell->startCommandLine(documents::openWithCommand + name, documents::showNormal);
-    const QList<OpenWithDialog *> choosers = shownChoosers();
-    return choosers.size() == 1 ? choosers.first() : nullptr;
+    auto *chooser = new OpenWithDialog(inDocuments(name));
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    m_choosers.append(chooser);
+    chooser->show();
+    return QTest::qWaitForWindowExposed(chooser) ? chooser : nullptr;
 }
 
 void TestFreedesktopShell::opensWithTheDefaultApplication_data()
@@ -272,7 +302,7 @@ void TestFreedesktopShell::opensWithTheDefaultApplication()
     const QList<QStringList> expected{{inDocuments(name)}};
     QCOMPARE(startsBeforeSentinel(expected), expected);
     QVERIFY(!QFile::exists(inDocuments(QStringLiteral("pwned"))));
-    QVERIFY(shownChoosers().isEmpty());
+    QVERIFY(choosersRunning().isEmpty());
 }
 
 void TestFreedesktopShell::missingFileOpensNothing_data()
@@ -342,25 +372,27 @@ void TestFreedesktopShell::openWithShowsTheChooser_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("recommended");
-    QTest::newRow("type without application") << QStringLiteral("2.doc") << false;
-    QTest::newRow("type of the recorder") << QStringLiteral("135.pdf") << true;
-    QTest::newRow("missing file") << QStringLiteral("136.pdf") << true;
+    QTest::addColumn<QString>("type");
+    QTest::newRow("type without application") << "2.doc" << false << "application/msword";
+    QTest::newRow("type of the recorder") << "135.pdf" << true << "application/pdf";
+    QTest::newRow("missing file") << "136.pdf" << true << "application/pdf";
 }
 
 void TestFreedesktopShell::openWithShowsTheChooser()
 {
     QFETCH(QString, name);
     QFETCH(bool, recommended);
+    QFETCH(QString, type);
     if (name != QLatin1String("136.pdf"))
         makeDocument(name);
 
-    OpenWithDialog *chooser = requestChooserFor(name);
+    OpenWithDialog *chooser = openChooserFor(name);
 
     QVERIFY(chooser);
     QCOMPARE(chooser->windowTitle(), QStringLiteral("Open With"));
     QCOMPARE(chooser->file(), inDocuments(name));
     QVERIFY(chooser->findChild<QLabel *>(QStringLiteral("fileLabel"))->text().contains(name));
-    QTRY_VERIFY(chooser->isActiveWindow());
+    QVERIFY(chooser->findChild<QLabel *>(QStringLiteral("typeLabel"))->text().contains(type));
     auto *list = chooser->findChild<QListWidget *>(QStringLiteral("applications"));
     QVERIFY(list);
     QListWidgetItem *recorder = itemNamed(list, QStringLiteral("Recorder"));
@@ -374,25 +406,45 @@ void TestFreedesktopShell::openWithShowsTheChooser()
 void TestFreedesktopShell::chooserOpensTheChosenApplication_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::newRow("Open button") << QStringLiteral("button");
-    QTest::newRow("double click") << QStringLiteral("double click");
-    QTest::newRow("Enter in the list") << QStringLiteral("enter");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("alwaysUse");
+    QTest::addColumn<bool>("launcherBroken");
+    const QString doc = QStringLiteral("it's a \"$(touch pwned)\" paper.doc");
+    QTest::newRow("Open button") << "button" << doc << false << false;
+    QTest::newRow("double click") << "double click" << doc << false << false;
+    QTest::newRow("Enter in the list") << "enter" << doc << false << false;
+    QTest::newRow("typed, then Enter") << "typed" << doc << false << false;
+    QTest::newRow("always use it") << "button"
+                                   << "a \"$(touch pwned)\" note.rtf" << true << false;
+    QTest::newRow("launch fails") << "button" << doc << false << true;
 }
 
 void TestFreedesktopShell::chooserOpensTheChosenApplication()
 {
     QFETCH(QString, how);
-    const QString name = QStringLiteral("it's a \"$(touch pwned)\" paper.doc");
+    QFETCH(QString, name);
+    QFETCH(bool, alwaysUse);
+    QFETCH(bool, launcherBroken);
     makeDocument(name);
-    QPointer<OpenWithDialog> chooser = requestChooserFor(name);
+    QPointer<OpenWithDialog> chooser = openChooserFor(name);
     QVERIFY(chooser);
-    QVERIFY(QTest::qWaitForWindowExposed(chooser));
     auto *list = chooser->findChild<QListWidget *>(QStringLiteral("applications"));
     QListWidgetItem *recorder = itemNamed(list, QStringLiteral("Recorder"));
     QVERIFY(recorder);
+    QFile launcher(m_launcher);
+    const QFile::Permissions permissions = launcher.permissions();
+    if (launcherBroken)
+        QVERIFY(launcher.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
 
-    list->setCurrentItem(recorder);
-    if (how == QLatin1String("button")) {
+    chooser->findChild<QCheckBox *>(QStringLiteral("alwaysUse"))->setChecked(alwaysUse);
+    if (how == QLatin1String("typed")) {
+        // Enter opens the first application left in the list.
+        auto *filter = chooser->findChild<QLineEdit *>(QStringLiteral("filter"));
+        QTest::keyClicks(filter, QStringLiteral("rEc"));
+        QCOMPARE(shownItems(list), QStringList{QStringLiteral("Recorder")});
+        QTest::keyClick(filter, Qt::Key_Return);
+    } else if (how == QLatin1String("button")) {
+        list->setCurrentItem(recorder);
         auto *buttons = chooser->findChild<QDialogButtonBox *>(QStringLiteral("buttons"));
         QTest::mouseClick(buttons->button(QDialogButtonBox::Open), Qt::LeftButton);
     } else if (how == QLatin1String("double click")) {
@@ -401,35 +453,59 @@ void TestFreedesktopShell::chooserOpensTheChosenApplication()
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
     } else {
+        list->setCurrentItem(recorder);
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Return);
     }
 
+    if (launcherBroken) {
+        // Told in the chooser's own window, which stays for another choice.
+        QTRY_VERIFY(chooser->findChild<QMessageBox *>(QStringLiteral("failure")));
+        QVERIFY(launcher.setPermissions(permissions));
+        QVERIFY(chooser->findChild<QMessageBox *>()->text().contains(QStringLiteral("Recorder")));
+        QVERIFY(chooser->isVisible());
+        QCOMPARE(startsBeforeSentinel(), QList<QStringList>());
+        return;
+    }
     QTRY_VERIFY_WITH_TIMEOUT(!chooser, launchTimeout);
-    const QList<QStringList> expected{{inDocuments(name)}};
+    // Only the checked box makes the choice the type's default, which opens it again.
+    const int code = m_shell->execute(QStringLiteral("open"), name, std::nullopt, std::nullopt,
+                                      documents::showNormal);
+    QCOMPARE(code > documents::lastErrorCode, alwaysUse);
+    const QList<QStringList> expected(alwaysUse ? 2 : 1, {inDocuments(name)});
     QCOMPARE(startsBeforeSentinel(expected), expected);
     QVERIFY(!QFile::exists(inDocuments(QStringLiteral("pwned"))));
 }
 
+void TestFreedesktopShell::chooserCancelOpensNothing_data()
+{
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("Cancel button") << false;
+    QTest::newRow("Escape") << true;
+}
+
 void TestFreedesktopShell::chooserCancelOpensNothing()
 {
+    QFETCH(bool, escape);
     makeDocument(QStringLiteral("2.doc"));
-    QPointer<OpenWithDialog> chooser = requestChooserFor(QStringLiteral("2.doc"));
+    QPointer<OpenWithDialog> chooser = openChooserFor(QStringLiteral("2.doc"));
     QVERIFY(chooser);
     auto *list = chooser->findChild<QListWidget *>(QStringLiteral("applications"));
     list->setCurrentItem(itemNamed(list, QStringLiteral("Recorder")));
 
     auto *buttons = chooser->findChild<QDialogButtonBox *>(QStringLiteral("buttons"));
-    QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+    if (escape)
+        QTest::keyClick(list, Qt::Key_Escape);
+    else
+        QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!chooser, launchTimeout);
     QCOMPARE(startsBeforeSentinel(), QList<QStringList>());
 }
 
 void TestFreedesktopShell::openWithWithoutFileShowsNothing()
 {
-    const int windowsBefore = visibleWindows();
     m_shell->startCommandLine(documents::openWithCommand, documents::showNormal);
-    QCOMPARE(visibleWindows(), windowsBefore);
+    QVERIFY(choosersRunning().isEmpty());
 }
 
 void TestFreedesktopShell::startsCommandLineWithoutShell_data()
@@ -453,7 +529,7 @@ void TestFreedesktopShell::startsCommandLineWithoutShell()
 
     QCOMPARE(startsBeforeSentinel({expected}), QList<QStringList>{expected});
     QVERIFY(!QFile::exists(inDocuments(QStringLiteral("pwned"))));
-    QVERIFY(shownChoosers().isEmpty());
+    QVERIFY(choosersRunning().isEmpty());
 }
 
 void TestFreedesktopShell::unstartableCommandLineThrows_data()
@@ -478,13 +554,14 @@ void TestFreedesktopShell::unstartableCommandLineThrows()
 }
 
 // Through the real window: a ".pdf" row opens in its application, a ".doc"
-// row (no application here) brings up the chooser for its file.
+// row (no application here) starts the chooser for its file, as a process of
+// its own that outlives the window.
 void TestFreedesktopShell::paperOpensFromTheList()
 {
-    window::MainForm form(*m_shell);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    auto *list = form.findChild<resultlist::ReportList *>(QStringLiteral("ListView1"));
+    auto form = std::make_unique<window::MainForm>(*m_shell);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    auto *list = form->findChild<resultlist::ReportList *>(QStringLiteral("ListView1"));
     const auto rowWhoseFileEndsIn = [list](const char *extension) {
         for (int i = 0; i < list->itemCount(); ++i) {
             if (list->cellText(i, 0).endsWith(QLatin1String(extension)))
@@ -510,9 +587,8 @@ void TestFreedesktopShell::paperOpensFromTheList()
     const QString doc = list->cellText(docRow, 0);
     writeFile(inDocuments(doc), "a document\n");
     openRow(docRow);
-    const QList<OpenWithDialog *> choosers = shownChoosers();
-    QCOMPARE(choosers.size(), 1);
-    QCOMPARE(choosers.first()->file(), inDocuments(doc));
+    form.reset();
+    QCOMPARE(choosersRunning().values(), QStringList{inDocuments(doc)});
 }
 
 QTEST_MAIN(TestFreedesktopShell)

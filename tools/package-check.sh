@@ -1,39 +1,50 @@
 #!/usr/bin/env bash
 # Builds the Debian package, unpacks it into a temporary root, and checks that
 # its dependencies are packages of this system and that the program installed
-# from it starts under Xvfb and shows its window.
+# from it, and its Open With chooser, start under Xvfb and show their windows.
 set -euo pipefail
 
 title="Brevanor 2002"
 self=$(readlink -f "$0")
 
-# Under xvfb-run: start the unpacked program and wait for its window.
+# Under xvfb-run: start the unpacked program, and then its Open With chooser
+# for a file, and wait for the window of each.
 if [ "${1:-}" = --inside-xvfb ]; then
     program=$2
+    chooser=$3
     home=$(mktemp -d)
     trap 'rm -rf "$home"' EXIT
     cd "$home"
     mkdir -m 700 "$home/runtime"
-    XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=xcb "$program" &
-    pid=$!
-    for _ in $(seq 120); do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            wait "$pid" || true
-            echo "the installed program ended before showing its window"
-            exit 1
-        fi
-        if window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null); then
-            echo "the installed program shows its window: $(xdotool getwindowgeometry "$window" | tr -s '\n ' ' ')"
-            kill "$pid"
-            wait "$pid" || true
-            exit 0
-        fi
-        sleep 0.5
-    done
-    kill "$pid"
-    wait "$pid" || true
-    echo "no window named \"$title\" appeared within a minute"
-    exit 1
+    export XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=xcb
+    # Starts the command and waits for its window with the title.
+    shows_window() {
+        local title=$1 what=$2 pid window
+        shift 2
+        "$@" &
+        pid=$!
+        for _ in $(seq 120); do
+            if ! kill -0 "$pid" 2>/dev/null; then
+                wait "$pid" || true
+                echo "the installed $what ended before showing its window"
+                return 1
+            fi
+            if window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null); then
+                echo "the installed $what shows its window: $(xdotool getwindowgeometry "$window" | tr -s '\n ' ' ')"
+                kill "$pid"
+                wait "$pid" || true
+                return 0
+            fi
+            sleep 0.5
+        done
+        kill "$pid"
+        wait "$pid" || true
+        echo "no window named \"$title\" appeared within a minute"
+        return 1
+    }
+    printf 'a document\n' >135.doc
+    shows_window "$title" program "$program" && shows_window "Open With" chooser "$chooser" "$home/135.doc"
+    exit
 fi
 
 cd "$(dirname "$0")/.."
@@ -73,6 +84,10 @@ done
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$self" --inside-xvfb "$root/usr/bin/brevanor" || status=1
-[ "$status" = 0 ] && echo "$(basename "$deb") installs a program that starts and shows its window"
+# The program finds its chooser from its own folder, as it does here.
+chooser=$root/usr/libexec/brevanor/brevanor-openwith
+[ -x "$chooser" ] || { echo "the package holds no chooser at ${chooser#"$root"}"; status=1; }
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$self" --inside-xvfb "$root/usr/bin/brevanor" "$chooser" \
+    || status=1
+[ "$status" = 0 ] && echo "$(basename "$deb") installs a program and its chooser that start and show their windows"
 exit "$status"

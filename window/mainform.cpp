@@ -1,6 +1,7 @@
 #include "mainform.h"
 
 #include "appicon.h"
+#include "errorboundary.h"
 #include "picklist.h"
 #include "picturebutton.h"
 #include "searchbox.h"
@@ -188,9 +189,11 @@ void MainForm::setTabOrder()
 template<typename Routine>
 void MainForm::handle(Routine routine)
 {
-    // The list reaches the screen once, when the outermost handler returns.
-    resultlist::ReportList::Batch batch(*ListView1);
-    routine();
+    ErrorBoundary::run([&] {
+        // The list reaches the screen once, when the outermost handler returns.
+        resultlist::ReportList::Batch batch(*ListView1);
+        routine();
+    });
 }
 
 void MainForm::bindEvents()
@@ -211,12 +214,14 @@ void MainForm::bindEvents()
         handle([&] { resultlist::ListView1_ColumnClick(*ListView1, ClickedHeader(index)); });
     });
     connect(ListView1, &resultlist::ReportList::itemClick, this,
-            [this](const resultlist::ListItem &item) { m_opener.ListView1_ItemClick(item); });
+            [this](const resultlist::ListItem &item) {
+                handle([&] { m_opener.ListView1_ItemClick(item); });
+            });
     connect(ListView1, &resultlist::ReportList::dblClick, this,
-            [this] { m_opener.ListView1_DblClick(); });
+            [this] { handle([this] { m_opener.ListView1_DblClick(); }); });
     connect(ListView1, &resultlist::ReportList::keyDown, this,
             [this](std::int16_t &keyCode, std::int16_t shift) {
-                m_opener.ListView1_KeyDown(keyCode, shift);
+                handle([&] { m_opener.ListView1_KeyDown(keyCode, shift); });
             });
 }
 
@@ -313,14 +318,14 @@ void MainForm::paintEvent(QPaintEvent * /*event*/)
 void MainForm::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    Form_Resize();
+    handle([this] { Form_Resize(); });
 }
 
 void MainForm::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
-        Form_Resize();
+        handle([this] { Form_Resize(); });
     else if (event->type() == QEvent::PaletteChange)
         keepLabelsLegible();
 }

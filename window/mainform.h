@@ -66,6 +66,8 @@ private:
     void keepLabelsLegible();
     void setTabOrder();
     void bindEvents();
+    // Runs an event routine through the error boundary, holding the list's
+    // updates back until it ends.
     template<typename Routine>
     void handle(Routine routine);
 

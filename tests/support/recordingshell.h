@@ -30,6 +30,8 @@ public:
                 const std::optional<QString> &directory, int showCommand) override
     {
         requests.append({verb, file, parameters, directory, showCommand});
+        if (failToExecute)
+            throw errors::OverflowError();
         return answer;
     }
 
@@ -42,6 +44,7 @@ public:
 
     int answer = 42;
     bool failToStart = false;
+    bool failToExecute = false;
     QList<Request> requests;
     QList<Started> started;
 };
