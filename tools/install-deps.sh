@@ -12,6 +12,7 @@ packages=(
     libbenchmark-dev hyperfine
     qt6-svg-dev desktop-file-utils appstream dpkg-dev xdotool x11-utils
     g++-mingw-w64-x86-64
+    wine wine64 imagemagick python3 ninja-build xz-utils
     clang-tidy cppcheck clang-format
 )
 
