@@ -19,16 +19,19 @@ archive=../shared/windows-qt/$qt_name.tar.xz
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 
-# Debian's source of the host tools' qt6-base, with deb-src added for this run only.
+# Debian's source of the host tools' qt6-base, with deb-src added for the
+# download only.
+deb_src=/etc/apt/sources.list.d/brevanor-deb-src.sources
 fetch_qt_source() {
-    local sources=/etc/apt/sources.list.d/brevanor-deb-src.sources
     if ! grep -qrs '^Types:.*deb-src\|^deb-src' /etc/apt/sources.list /etc/apt/sources.list.d/; then
         sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
-            | $sudo tee "$sources" >/dev/null
-        trap '$sudo rm -f "$sources"' EXIT
+            | $sudo tee "$deb_src" >/dev/null
+        trap '$sudo rm -f "$deb_src"' EXIT
+        trap 'exit 1' INT TERM
         $sudo apt-get update -q
     fi
     apt-get source --download-only "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)"
+    $sudo rm -f "$deb_src"
 }
 
 # Qt's qtbase for Windows: Core, Gui, Widgets and Test, static, Release.
