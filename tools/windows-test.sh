@@ -5,25 +5,27 @@
 # own window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+root=$(pwd)
 build=${BREVANOR_WINDOWS_BUILD:-build-windows}
-export WINEPREFIX=$PWD/$build/wineprefix WINEDEBUG=-all
 # Qt's offscreen platform on Windows reads its fonts from one folder.
 export QT_QPA_FONTDIR=Z:/usr/share/fonts/truetype/liberation
 
 # Runs on the Xvfb screen.
 run_under_wine() {
-    local status=0
+    local status=0 dir
+    dir=$(cd "$build" && pwd)
+    export WINEPREFIX=$dir/wineprefix WINEDEBUG=-all
     wineboot --init
-    (cd "$build" && ctest -j2) || status=1
+    (cd "$dir" && ctest -j2) || status=1
     # A Qt Test program's report does not reach a pipe under Wine: each test
     # that failed runs again into a file.
     if [ "$status" != 0 ]; then
         while IFS=: read -r _ name; do
-            (cd "$build/tests" && QT_QPA_PLATFORM=offscreen sh ../../cmake/wine-run.sh \
+            (cd "$dir/tests" && QT_QPA_PLATFORM=offscreen sh "$root/cmake/wine-run.sh" \
                 "$WINEPREFIX" "$name.exe" -o "$name.log,txt" || cat "$name.log")
-        done <"$build/Testing/Temporary/LastTestsFailed.log"
+        done <"$dir/Testing/Temporary/LastTestsFailed.log"
     fi
-    tests/windows-smoke.sh "$PWD/$build/brevanor.exe" || status=1
+    tests/windows-smoke.sh "$dir/brevanor.exe" || status=1
     wineserver --kill
     return "$status"
 }
@@ -33,4 +35,4 @@ if [ "${1:-}" = --on-screen ]; then
 fi
 tools/windows-build.sh -DBUILD_TESTING=ON
 # Tall enough for the smoke test's window to show all its rows at once.
-xvfb-run -a -s '-screen 0 1280x3400x24' bash "$0" --on-screen
+xvfb-run -a -s '-screen 0 1280x3400x24' bash "$root/tools/windows-test.sh" --on-screen
