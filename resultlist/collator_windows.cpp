@@ -43,8 +43,8 @@ void Collator::appendKey(const QString &text, std::vector<std::uint8_t> &bytes) 
         appendFoldedKey(text, bytes);
         return;
     }
-    // The key is written as bytes, though the call counts its room in wide
-    // characters' stead.
+    // For a sort key the call writes and counts bytes, through its parameter
+    // typed for wide characters.
     const std::size_t offset = bytes.size();
     bytes.resize(offset + std::size_t(room));
     const int written = LCMapStringEx(locale, keyFlags, source, sourceLength,
