@@ -14,7 +14,8 @@ cd "$work"
 wine "$exe" &
 program=$!
 
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Brevanor 2002$' | head -n 1)
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Brevanor 2002$' | head -n 1) ||
+    { echo "no window \"Brevanor 2002\" within 60 s"; exit 1; }
 echo "window \"Brevanor 2002\" is up"
 
 # The count of blue text runs that start at the same left edge, on a grab.
