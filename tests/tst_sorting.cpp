@@ -1,5 +1,5 @@
 // Sorting by clicking the real headers of the real list.
-#include "support/windowdriver.h"
+#include "support/windowfixture.h"
 
 #include <QCollator>
 
@@ -33,13 +33,11 @@ QStringList distinct(const QList<QStringList> &rows, int cell)
 
 } // namespace
 
-class TestSorting : public QObject
+class TestSorting : public WindowFixture
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void headerClicksChooseColumnAndDirection_data();
     void headerClicksChooseColumnAndDirection();
     void openSortsByFileNameText();
@@ -48,21 +46,7 @@ private slots:
     void codeColumnsSortByNamesNotCodes();
     void pointerComesBackAsItWas();
     void sortHoldsWhileFiltersRebuild();
-
-private:
-    std::unique_ptr<WindowDriver> m_driver;
 };
-
-void TestSorting::init()
-{
-    m_driver = std::make_unique<WindowDriver>();
-    QVERIFY(m_driver->showWindow());
-}
-
-void TestSorting::cleanup()
-{
-    m_driver.reset();
-}
 
 void TestSorting::headerClicksChooseColumnAndDirection_data()
 {
@@ -161,8 +145,7 @@ void TestSorting::pointerComesBackAsItWas()
 
 void TestSorting::sortHoldsWhileFiltersRebuild()
 {
-    QVERIFY(
-        WindowDriver::pick(m_driver->sessions(), QString::fromUtf8(catalogue::sessionNames[26])));
+    QVERIFY(WindowDriver::pick(m_driver->sessions(), cataloguenames::session(26)));
     QCOMPARE(m_driver->list()->itemCount(), 0);
     m_driver->clickHeader(3);
     m_driver->clickHeader(3);

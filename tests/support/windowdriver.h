@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cataloguenames.h"
 #include "recordingshell.h"
 
 #include "catalogue/builtincontent.h"
@@ -21,7 +22,12 @@ class WindowDriver
 {
 public:
     WindowDriver()
-        : m_form(std::make_unique<window::MainForm>(shell))
+        : WindowDriver(shell)
+    {
+    }
+    // A window on another shell than the recording one.
+    explicit WindowDriver(documents::Shell &windowShell)
+        : m_form(std::make_unique<window::MainForm>(windowShell))
     {
     }
 
