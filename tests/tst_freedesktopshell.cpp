@@ -449,10 +449,7 @@ void TestFreedesktopShell::chooserOpensTheChosenApplication()
         auto *buttons = chooser->findChild<QDialogButtonBox *>(QStringLiteral("buttons"));
         QTest::mouseClick(buttons->button(QDialogButtonBox::Open), Qt::LeftButton);
     } else if (how == QLatin1String("double click")) {
-        // A double click comes after the click of its first press.
-        const QPoint centre = list->visualItemRect(recorder).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+        WindowDriver::doubleClick(list->viewport(), list->visualItemRect(recorder).center());
     } else {
         list->setCurrentItem(recorder);
         list->setFocus();

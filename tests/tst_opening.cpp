@@ -39,9 +39,7 @@ void TestOpening::doubleClickOpensTheClickedRow()
     QWidget *viewport = m_driver->list()->viewport();
     for (int row : {2, 5}) {
         m_driver->clickRow(row);
-        QTest::mouseClick(viewport, Qt::MouseButton(button), {}, m_driver->rowPoint(row));
-        QTest::mouseDClick(viewport, Qt::MouseButton(button), {}, m_driver->rowPoint(row));
-        QTest::mouseRelease(viewport, Qt::MouseButton(button), {}, m_driver->rowPoint(row));
+        WindowDriver::doubleClick(viewport, m_driver->rowPoint(row), Qt::MouseButton(button));
     }
     const auto &requests = m_driver->shell.requests;
     // Only the ordinary double click, with the left button, opens.

@@ -143,17 +143,6 @@ bool Session::closePopupWithoutChoosing(window::PickList *list, int moves)
     return true;
 }
 
-static void typeKeys(QWidget *box, const QString &text)
-{
-    for (const char32_t point : text.toUcs4()) {
-        const QString character = QString::fromUcs4(&point, 1);
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
-        QApplication::sendEvent(box, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
-        QApplication::sendEvent(box, &release);
-    }
-}
-
 static void composeText(QWidget *box, const QString &text)
 {
     QInputMethodEvent commit;
@@ -170,7 +159,7 @@ bool Session::applyToSearchBox(const Action &a)
         return false;
     switch (a.kind) {
     case Action::Type:
-        typeKeys(box, a.text);
+        m_driver->type(a.text);
         m_model.insert(a.text);
         break;
     case Action::Compose:
@@ -244,7 +233,7 @@ bool Session::applyToList(const Action &a)
         if (a.kind == Action::ClickRow)
             QTest::mouseClick(viewport, Qt::LeftButton, {}, point);
         else
-            doubleClick(viewport, point);
+            WindowDriver::doubleClick(viewport, point);
         m_model.clickRow(a.number);
         if (a.kind == Action::DoubleClickRow)
             m_model.open();
@@ -256,7 +245,7 @@ bool Session::applyToList(const Action &a)
         if (a.kind == Action::ClickEmpty) {
             QTest::mouseClick(viewport, Qt::LeftButton, {}, point);
         } else {
-            doubleClick(viewport, point);
+            WindowDriver::doubleClick(viewport, point);
             m_model.open();
         }
         return true;
@@ -282,14 +271,6 @@ bool Session::applyToList(const Action &a)
         return true;
     }
     }
-}
-
-// A user's double click: press, release, the double click, release.
-void Session::doubleClick(QWidget *widget, QPoint point)
-{
-    QTest::mouseClick(widget, Qt::LeftButton, {}, point);
-    QTest::mouseDClick(widget, Qt::LeftButton, {}, point);
-    QTest::mouseRelease(widget, Qt::LeftButton, {}, point);
 }
 
 // A point the user can put the pointer on: inside the control and the window.

@@ -114,7 +114,6 @@ private:
     bool emptyPoint(QPoint *point);
     bool headerPoint(int column, QPoint *point);
     bool reachable(QWidget *widget, QPoint point);
-    void doubleClick(QWidget *widget, QPoint point);
     void resizeTo(QSize size);
 
     QString compare();
