@@ -2,7 +2,8 @@
 
 #include "catalogue/builtincontent.h"
 
-#include <QString>
+#include <QCollator>
+#include <QStringList>
 
 // The built-in catalogue's texts as the window shows them.
 namespace cataloguenames {
@@ -37,6 +38,26 @@ inline bool containsText(const catalogue::BuiltinRow &row, const QString &text)
             return true;
     }
     return false;
+}
+
+// The order a reader of the list expects: by the letters, ignoring case.
+inline QCollator readersCollator()
+{
+    QCollator collator(QLocale(QLocale::English, QLocale::UnitedStates));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
+
+// True when the texts of `cell` stand in the reader's order.
+inline bool inReadersOrder(const QList<QStringList> &rows, int cell, bool ascending = true)
+{
+    const QCollator collator = readersCollator();
+    for (int i = 1; i < rows.size(); ++i) {
+        const int c = collator.compare(rows[i - 1][cell], rows[i][cell]);
+        if (ascending ? c > 0 : c < 0)
+            return false;
+    }
+    return true;
 }
 
 } // namespace cataloguenames

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/builtincontent.h"
+#include "cataloguenames.h"
 
 #include <QCollator>
 #include <QList>
@@ -90,8 +90,7 @@ private:
     // since the sort is stable: rows with equal texts stay in catalogue order.
     void sortAll()
     {
-        QCollator collator(QLocale(QLocale::English, QLocale::UnitedStates));
-        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        QCollator collator = cataloguenames::readersCollator();
         collator.setNumericMode(false);
         for (int key = 0; key < 6; ++key) {
             QList<int> ascending(rows.size());
