@@ -48,7 +48,8 @@ void TestRandomSession::initMain()
     const qint64 seeds = fromEnvironment("BREVANOR_RANDOM_SEEDS", 5);
     const qint64 actions =
         fromEnvironment("BREVANOR_RANDOM_ACTIONS", BREVANOR_RANDOM_ACTIONS_PER_SEED);
-    const qint64 budget = std::max<qint64>(seeds * actions * 20, 5 * 60 * 1000) + 5 * 60 * 1000;
+    const qint64 fiveMinutes = qint64(5) * 60 * 1000;
+    const qint64 budget = std::max(seeds * actions * 20, fiveMinutes) + fiveMinutes;
     qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(budget));
 }
 
