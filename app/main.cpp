@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
     }
     QApplication application(argc, argv);
     // Lets the desktop match the window to the installed entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.brevanor.Brevanor2002"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(BREVANOR_APP_ID));
     const auto shell = documents::createPlatformShell();
     window::MainForm mainform(*shell);
     return window::ErrorBoundary::showAndRun(mainform);

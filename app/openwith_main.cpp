@@ -11,7 +11,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.brevanor.Brevanor2002"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(BREVANOR_APP_ID));
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() != 2 || arguments[1].isEmpty()) {
         std::fprintf(stderr, "usage: %s FILE\n", qPrintable(QFileInfo(arguments[0]).fileName()));
