@@ -58,7 +58,7 @@ private:
     void updateKeys() const;
 
     QList<ListRow> m_rows;
-    // The lazily brought up to date order and the sort column's keys.
+    // Brought up to date when next read: the display order and the sort keys.
     mutable QList<int> m_order; // display position -> index into m_rows
     mutable bool m_orderStale = false;
     mutable SortKeys m_keys;
