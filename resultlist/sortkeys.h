@@ -1,12 +1,12 @@
 #pragma once
 
+#include "collator.h"
+
 #include <QString>
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
-struct UCollator;
 class QLocale;
 
 namespace resultlist {
@@ -39,14 +39,7 @@ private:
         std::uint32_t length; // of the whole key, its closing zero byte included
     };
 
-    struct CloseCollator
-    {
-        void operator()(UCollator *collator) const;
-    };
-
-    void writeKey(const QString &text);
-
-    std::unique_ptr<UCollator, CloseCollator> m_collator;
+    Collator m_collator;
     std::vector<Key> m_keys;
     std::vector<std::uint8_t> m_bytes;
 };

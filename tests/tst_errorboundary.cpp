@@ -101,7 +101,9 @@ void TestErrorBoundary::unhandledErrorIsReportedAndEndsTheProgram()
     QFETCH(QString, report);
     QFETCH(QString, stderrLine);
     QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), mode});
+    // Text mode: a Windows child ends its lines in CR LF.
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), mode},
+                QIODevice::ReadOnly | QIODevice::Text);
     QVERIFY(child.waitForFinished());
 
     QCOMPARE(child.exitStatus(), QProcess::NormalExit);

@@ -14,6 +14,7 @@ packages=(
     qt6-svg-dev desktop-file-utils appstream dpkg-dev xdotool x11-utils
     orca at-spi2-core dbus-x11
     g++-mingw-w64-x86-64
+    wine wine64 imagemagick python3 ninja-build xz-utils
     clang-tidy cppcheck clang-format
 )
 

@@ -49,6 +49,16 @@ QLabel *makeLabel(const QString &text, QWidget *parent)
     return label;
 }
 
+// Offers the first `count` entries of a code list and shows entry 0, which
+// raises the pick list's Click.
+template<int Size>
+void fillPickList(PickList &pickList, const catalogue::CellList<Size> &codes, int count)
+{
+    for (int i = 0; i < count; ++i)
+        pickList.AddItem(codes(i).text());
+    pickList.setText(codes(0).text());
+}
+
 // Left, top, width and height in twips.
 void place(QWidget *control, int left, int top, int width, int height, int tabIndex)
 {
@@ -222,19 +232,11 @@ void MainForm::Form_Load()
     writeBuiltinRows(m_state);
 
     writeTracks(m_state);
-    for (int i = 0; i < trackSlots; ++i)
-        Combo1->AddItem(m_state.tracks(i).text());
-    Combo1->setText(m_state.tracks(0).text());
-
+    fillPickList(*Combo1, m_state.tracks, trackSlots);
     writeTimeslots(m_state);
-    for (int i = 0; i < timeslotSlots; ++i)
-        Combo2->AddItem(m_state.timeslots(i).text());
-    Combo2->setText(m_state.timeslots(0).text());
-
+    fillPickList(*Combo2, m_state.timeslots, timeslotSlots);
     writeSessions(m_state);
-    for (int i = 0; i < sessionSlots - 1; ++i)
-        Combo3->AddItem(m_state.sessions(i).text());
-    Combo3->setText(m_state.sessions(0).text());
+    fillPickList(*Combo3, m_state.sessions, sessionSlots - 1); // the last slot stays empty
 
     createColumns();
 }

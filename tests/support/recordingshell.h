@@ -6,9 +6,11 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
-// A shell that records every request and answers with a chosen code.
+// A shell that records every request and answers with a chosen code, or
+// passes each on to a real shell and answers with its code.
 class RecordingShell : public documents::Shell
 {
 public:
@@ -19,6 +21,7 @@ public:
         std::optional<QString> parameters;
         std::optional<QString> directory;
         int showCommand;
+        int code; // the answer given
     };
     struct Started
     {
@@ -29,14 +32,19 @@ public:
     int execute(const QString &verb, const QString &file, const std::optional<QString> &parameters,
                 const std::optional<QString> &directory, int showCommand) override
     {
-        requests.append({verb, file, parameters, directory, showCommand});
+        const int code =
+            forwardTo ? forwardTo->execute(verb, file, parameters, directory, showCommand) : answer;
+        requests.append({verb, file, parameters, directory, showCommand, code});
         if (failToExecute)
             throw errors::OverflowError();
-        return answer;
+        return code;
     }
 
     void startCommandLine(const QString &commandLine, int windowStyle) override
     {
+        // A real shell that cannot start it throws before it is recorded.
+        if (forwardTo)
+            forwardTo->startCommandLine(commandLine, windowStyle);
         started.append({commandLine, windowStyle});
         if (failToStart)
             throw errors::FileNotFoundError();
@@ -45,6 +53,7 @@ public:
     int answer = 42;
     bool failToStart = false;
     bool failToExecute = false;
+    std::unique_ptr<documents::Shell> forwardTo;
     QList<Request> requests;
     QList<Started> started;
 };

@@ -1,0 +1,108 @@
+// The Windows shell itself: what ShellExecuteA answers for the program's
+// requests, and the Open With command line started when no application is
+// associated with a paper's type.
+#include "support/windowdriver.h"
+
+#include "documents/paperopener.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+class TestWindowsShell : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void requestsGetTheShellsAnswer_data();
+    void requestsGetTheShellsAnswer();
+    void openWithFromTheWindowLeavesTheWindow();
+
+private:
+    // The file types, where the test registers one of its own.
+    static QSettings classes()
+    {
+        return QSettings(QStringLiteral("HKEY_CLASSES_ROOT"), QSettings::NativeFormat);
+    }
+    static bool createFile(const QString &name) { return QFile(name).open(QIODevice::WriteOnly); }
+
+    QTemporaryDir m_papers;
+};
+
+void TestWindowsShell::initTestCase()
+{
+    // The shell finds a bare file name in the current directory.
+    QVERIFY(m_papers.isValid());
+    QVERIFY(QDir::setCurrent(m_papers.path()));
+    // An application that ends at once, so that nothing outlives the test.
+    classes().setValue(QStringLiteral(".brevanor-paper/Default"), QStringLiteral("BrevanorPaper"));
+    classes().setValue(QStringLiteral("BrevanorPaper/shell/open/command/Default"),
+                       QStringLiteral("cmd.exe /c exit"));
+}
+
+void TestWindowsShell::cleanupTestCase()
+{
+    classes().remove(QStringLiteral(".brevanor-paper"));
+    classes().remove(QStringLiteral("BrevanorPaper"));
+}
+
+void TestWindowsShell::requestsGetTheShellsAnswer_data()
+{
+    // Every file but the missing one is there; 33 stands for any success.
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("code");
+    QTest::newRow("associated type") << QStringLiteral("2.brevanor-paper") << 33;
+    // Found only if the name reaches the shell in the system's code page.
+    QTest::newRow("blanks and letters beyond ASCII")
+        << QStringLiteral("Øberg und Böhm, Über Ähnlichkeit 7.brevanor-paper") << 33;
+    QTest::newRow("missing file") << QStringLiteral("missing.brevanor-paper")
+                                  << int(documents::fileNotFound);
+    QTest::newRow("no association")
+        << QStringLiteral("135.brevanor-unknown") << int(documents::noAssociation);
+}
+
+void TestWindowsShell::requestsGetTheShellsAnswer()
+{
+    QFETCH(QString, file);
+    QFETCH(int, code);
+    QVERIFY(code == documents::fileNotFound || createFile(file));
+    RecordingShell shell;
+    shell.forwardTo = documents::createPlatformShell();
+    catalogue::Catalogue state;
+    documents::PaperOpener(state, shell)
+        .RunShellExecute(QStringLiteral("open"), catalogue::Cell(file), std::nullopt, std::nullopt,
+                         documents::showNormal);
+    QCOMPARE(shell.requests.size(), 1);
+    QCOMPARE(std::min(shell.requests[0].code, 33), code);
+    // Only the missing association starts anything, and it did start.
+    const bool opensWith = code == documents::noAssociation;
+    QCOMPARE(shell.started.size(), opensWith ? 1 : 0);
+    if (opensWith)
+        QCOMPARE(shell.started[0].commandLine, documents::openWithCommand + file);
+}
+
+void TestWindowsShell::openWithFromTheWindowLeavesTheWindow()
+{
+    WindowDriver driver;
+    driver.shell.forwardTo = documents::createPlatformShell();
+    QVERIFY(driver.showWindow());
+    const QString file = driver.list()->cellText(0, 0);
+    QVERIFY(createFile(file));
+    driver.clickRow(0);
+    QTest::keyClick(driver.list(), Qt::Key_Return);
+    QCOMPARE(driver.shell.requests.size(), 1);
+    QCOMPARE(driver.shell.started.size(), 1);
+    QCOMPARE(driver.shell.started[0].commandLine, documents::openWithCommand + file);
+    // The window goes on answering its user.
+    driver.type(QStringLiteral("Bertolini"));
+    QVERIFY(driver.form().isVisible());
+    QVERIFY(driver.list()->itemCount() > 0 && driver.list()->itemCount() < 178);
+}
+
+QTEST_MAIN(TestWindowsShell)
+#include "tst_windowsshell.moc"
