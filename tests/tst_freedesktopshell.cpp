@@ -4,8 +4,7 @@
 #include "documents/paperopener.h"
 #include "documents/shell.h"
 #include "errors/runtimeerror.h"
-#include "resultlist/reportlist.h"
-#include "window/mainform.h"
+#include "support/windowdriver.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -39,15 +38,14 @@ record='%1'/$$
 printf '%s\n' "$@" > "$record.part" && mv "$record.part" "$record"
 )";
 
-void writeFile(const QString &path, const QByteArray &content,
+// False if the file cannot be written whole.
+bool writeFile(const QString &path, const QByteArray &content,
                QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-    file.write(content);
-    file.close();
-    QVERIFY(file.setPermissions(permissions));
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush()
+           && file.setPermissions(permissions);
 }
 
 QByteArray desktopEntry(const QString &name, const QString &exec, const QString &extra = {})
@@ -127,7 +125,7 @@ private slots:
 
 private:
     QString inDocuments(const QString &name) const { return m_documents + QLatin1Char('/') + name; }
-    void makeDocument(const QString &name) { writeFile(inDocuments(name), "%PDF-1.4\n"); }
+    bool makeDocument(const QString &name) { return writeFile(inDocuments(name), "%PDF-1.4\n"); }
     QList<QStringList> recordedStarts() const;
     void waitForStarts(const QList<QStringList> &awaited) const;
     QList<QStringList> startsBeforeSentinel(const QList<QStringList> &awaited = {});
@@ -155,29 +153,32 @@ void TestFreedesktopShell::initTestCase()
     m_records = root + QStringLiteral("/records");
     QVERIFY(QDir().mkpath(m_records));
     const QFile::Permissions executable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
-    writeFile(m_recorder, QString::fromLatin1(recorderScript).arg(m_records).toUtf8(), executable);
+    QVERIFY(writeFile(m_recorder, QString::fromLatin1(recorderScript).arg(m_records).toUtf8(),
+                      executable));
     // GIO starts every application through this launcher, which the test can
     // take away.
     m_launcher = root + QStringLiteral("/launcher.sh");
-    writeFile(m_launcher, "#!/bin/sh\nexec \"$@\"\n", executable);
+    QVERIFY(writeFile(m_launcher, "#!/bin/sh\nexec \"$@\"\n", executable));
     // Executable, but its interpreter is missing.
-    writeFile(root + QStringLiteral("/broken.sh"), "#!/nonexistent/interpreter\n", executable);
+    QVERIFY(
+        writeFile(root + QStringLiteral("/broken.sh"), "#!/nonexistent/interpreter\n", executable));
 
     const QString applications = root + QStringLiteral("/data/applications/");
-    writeFile(applications + QStringLiteral("recorder.desktop"),
-              desktopEntry(QStringLiteral("Recorder"), m_recorder + QStringLiteral(" %f"),
-                           QStringLiteral("MimeType=application/pdf;\n")));
-    writeFile(applications + QStringLiteral("another.desktop"),
-              desktopEntry(QStringLiteral("Another"), m_recorder + QStringLiteral(" %f"),
-                           QStringLiteral("MimeType=text/csv;\n")));
-    writeFile(applications + QStringLiteral("hidden.desktop"),
-              desktopEntry(QStringLiteral("Hidden"), m_recorder + QStringLiteral(" %f"),
-                           QStringLiteral("NoDisplay=true\n")));
+    QVERIFY(writeFile(applications + QStringLiteral("recorder.desktop"),
+                      desktopEntry(QStringLiteral("Recorder"), m_recorder + QStringLiteral(" %f"),
+                                   QStringLiteral("MimeType=application/pdf;\n"))));
+    QVERIFY(writeFile(applications + QStringLiteral("another.desktop"),
+                      desktopEntry(QStringLiteral("Another"), m_recorder + QStringLiteral(" %f"),
+                                   QStringLiteral("MimeType=text/csv;\n"))));
+    QVERIFY(writeFile(applications + QStringLiteral("hidden.desktop"),
+                      desktopEntry(QStringLiteral("Hidden"), m_recorder + QStringLiteral(" %f"),
+                                   QStringLiteral("NoDisplay=true\n"))));
     // The index of MimeType lines that the desktop's packaging keeps up to date.
-    writeFile(applications + QStringLiteral("mimeinfo.cache"),
-              "[MIME Cache]\napplication/pdf=recorder.desktop;\ntext/csv=another.desktop;\n");
-    writeFile(root + QStringLiteral("/config/mimeapps.list"),
-              "[Default Applications]\napplication/pdf=recorder.desktop\n");
+    QVERIFY(
+        writeFile(applications + QStringLiteral("mimeinfo.cache"),
+                  "[MIME Cache]\napplication/pdf=recorder.desktop;\ntext/csv=another.desktop;\n"));
+    QVERIFY(writeFile(root + QStringLiteral("/config/mimeapps.list"),
+                      "[Default Applications]\napplication/pdf=recorder.desktop\n"));
     // The system's mime database, for the content types, but none of its
     // applications.
     QVERIFY(QDir().mkpath(root + QStringLiteral("/system")));
@@ -250,11 +251,11 @@ void TestFreedesktopShell::waitForStarts(const QList<QStringList> &awaited) cons
 QList<QStringList> TestFreedesktopShell::startsBeforeSentinel(const QList<QStringList> &awaited)
 {
     waitForStarts(awaited);
-    makeDocument(sentinelName);
     const QStringList sentinel{inDocuments(sentinelName)};
-    if (m_shell->execute(QStringLiteral("open"), sentinelName, std::nullopt, std::nullopt,
-                         documents::showNormal)
-        <= documents::lastErrorCode)
+    if (!makeDocument(sentinelName)
+        || m_shell->execute(QStringLiteral("open"), sentinelName, std::nullopt, std::nullopt,
+                            documents::showNormal)
+               <= documents::lastErrorCode)
         return {{QStringLiteral("the sentinel did not open")}};
     waitForStarts({sentinel});
     QList<QStringList> starts = recordedStarts();
@@ -293,7 +294,7 @@ void TestFreedesktopShell::opensWithTheDefaultApplication_data()
 void TestFreedesktopShell::opensWithTheDefaultApplication()
 {
     QFETCH(QString, name);
-    makeDocument(name);
+    QVERIFY(makeDocument(name));
 
     const int code = m_shell->execute(QStringLiteral("open"), name, std::nullopt, std::nullopt,
                                       documents::showNormal);
@@ -316,7 +317,7 @@ void TestFreedesktopShell::missingFileOpensNothing_data()
 void TestFreedesktopShell::missingFileOpensNothing()
 {
     QFETCH(QString, name);
-    makeDocument(QStringLiteral("135.pdf"));
+    QVERIFY(makeDocument(QStringLiteral("135.pdf")));
     const int windowsBefore = visibleWindows();
 
     const int code = m_shell->execute(QStringLiteral("open"), name, std::nullopt, std::nullopt,
@@ -329,7 +330,7 @@ void TestFreedesktopShell::missingFileOpensNothing()
 
 void TestFreedesktopShell::typeWithoutApplicationIsNoAssociation()
 {
-    makeDocument(QStringLiteral("2.doc"));
+    QVERIFY(makeDocument(QStringLiteral("2.doc")));
     const int windowsBefore = visibleWindows();
 
     const int code = m_shell->execute(QStringLiteral("open"), QStringLiteral("2.doc"), std::nullopt,
@@ -352,7 +353,7 @@ void TestFreedesktopShell::otherFailuresAreErrorCodes()
 {
     QFETCH(QString, verb);
     QFETCH(bool, launcherBroken);
-    makeDocument(QStringLiteral("135.pdf"));
+    QVERIFY(makeDocument(QStringLiteral("135.pdf")));
     QFile launcher(m_launcher);
     const QFile::Permissions permissions = launcher.permissions();
     if (launcherBroken)
@@ -384,7 +385,7 @@ void TestFreedesktopShell::openWithShowsTheChooser()
     QFETCH(bool, recommended);
     QFETCH(QString, type);
     if (name != QLatin1String("136.pdf"))
-        makeDocument(name);
+        QVERIFY(makeDocument(name));
 
     OpenWithDialog *chooser = openChooserFor(name);
 
@@ -425,7 +426,7 @@ void TestFreedesktopShell::chooserOpensTheChosenApplication()
     QFETCH(QString, name);
     QFETCH(bool, alwaysUse);
     QFETCH(bool, launcherBroken);
-    makeDocument(name);
+    QVERIFY(makeDocument(name));
     QPointer<OpenWithDialog> chooser = openChooserFor(name);
     QVERIFY(chooser);
     auto *list = chooser->findChild<QListWidget *>(QStringLiteral("applications"));
@@ -448,10 +449,7 @@ void TestFreedesktopShell::chooserOpensTheChosenApplication()
         auto *buttons = chooser->findChild<QDialogButtonBox *>(QStringLiteral("buttons"));
         QTest::mouseClick(buttons->button(QDialogButtonBox::Open), Qt::LeftButton);
     } else if (how == QLatin1String("double click")) {
-        // A double click comes after the click of its first press.
-        const QPoint centre = list->visualItemRect(recorder).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+        WindowDriver::doubleClick(list->viewport(), list->visualItemRect(recorder).center());
     } else {
         list->setCurrentItem(recorder);
         list->setFocus();
@@ -487,7 +485,7 @@ void TestFreedesktopShell::chooserCancelOpensNothing_data()
 void TestFreedesktopShell::chooserCancelOpensNothing()
 {
     QFETCH(bool, escape);
-    makeDocument(QStringLiteral("2.doc"));
+    QVERIFY(makeDocument(QStringLiteral("2.doc")));
     QPointer<OpenWithDialog> chooser = openChooserFor(QStringLiteral("2.doc"));
     QVERIFY(chooser);
     auto *list = chooser->findChild<QListWidget *>(QStringLiteral("applications"));
@@ -558,10 +556,9 @@ void TestFreedesktopShell::unstartableCommandLineThrows()
 // its own that outlives the window.
 void TestFreedesktopShell::paperOpensFromTheList()
 {
-    auto form = std::make_unique<window::MainForm>(*m_shell);
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    auto *list = form->findChild<resultlist::ReportList *>(QStringLiteral("ListView1"));
+    auto driver = std::make_unique<WindowDriver>(*m_shell);
+    QVERIFY(driver->showWindow());
+    resultlist::ReportList *list = driver->list();
     const auto rowWhoseFileEndsIn = [list](const char *extension) {
         for (int i = 0; i < list->itemCount(); ++i) {
             if (list->cellText(i, 0).endsWith(QLatin1String(extension)))
@@ -569,25 +566,24 @@ void TestFreedesktopShell::paperOpensFromTheList()
         }
         return -1;
     };
-    const auto openRow = [list](int position) {
-        const QPoint centre = list->visualRect(list->model()->index(position, 1)).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-        QTest::keyClick(list, Qt::Key_Return);
+    const auto openRow = [&driver](int position) {
+        driver->clickRow(position);
+        QTest::keyClick(driver->list(), Qt::Key_Return);
     };
 
     const int pdfRow = rowWhoseFileEndsIn(".pdf");
     QVERIFY(pdfRow >= 0);
     const QString pdf = list->cellText(pdfRow, 0);
-    makeDocument(pdf);
+    QVERIFY(makeDocument(pdf));
     openRow(pdfRow);
     const QList<QStringList> expected{{inDocuments(pdf)}};
     QCOMPARE(startsBeforeSentinel(expected), expected);
 
     const int docRow = rowWhoseFileEndsIn(".doc");
     const QString doc = list->cellText(docRow, 0);
-    writeFile(inDocuments(doc), "a document\n");
+    QVERIFY(writeFile(inDocuments(doc), "a document\n"));
     openRow(docRow);
-    form.reset();
+    driver.reset();
     QCOMPARE(choosersRunning().values(), QStringList{inDocuments(doc)});
 }
 

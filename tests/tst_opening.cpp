@@ -1,13 +1,11 @@
 // Opening the clicked row's paper by double click or Enter.
-#include "support/windowdriver.h"
+#include "support/windowfixture.h"
 
-class TestOpening : public QObject
+class TestOpening : public WindowFixture
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void doubleClickOpensTheClickedRow_data();
     void doubleClickOpensTheClickedRow();
     void enterOpensWithAnyModifier_data();
@@ -25,20 +23,7 @@ private:
     {
         QTest::keyClick(m_driver->list(), key, modifiers);
     }
-
-    std::unique_ptr<WindowDriver> m_driver;
 };
-
-void TestOpening::init()
-{
-    m_driver = std::make_unique<WindowDriver>();
-    QVERIFY(m_driver->showWindow());
-}
-
-void TestOpening::cleanup()
-{
-    m_driver.reset();
-}
 
 void TestOpening::doubleClickOpensTheClickedRow_data()
 {
@@ -54,9 +39,7 @@ void TestOpening::doubleClickOpensTheClickedRow()
     QWidget *viewport = m_driver->list()->viewport();
     for (int row : {2, 5}) {
         m_driver->clickRow(row);
-        QTest::mouseClick(viewport, Qt::MouseButton(button), {}, m_driver->rowPoint(row));
-        QTest::mouseDClick(viewport, Qt::MouseButton(button), {}, m_driver->rowPoint(row));
-        QTest::mouseRelease(viewport, Qt::MouseButton(button), {}, m_driver->rowPoint(row));
+        WindowDriver::doubleClick(viewport, m_driver->rowPoint(row), Qt::MouseButton(button));
     }
     const auto &requests = m_driver->shell.requests;
     // Only the ordinary double click, with the left button, opens.
@@ -128,8 +111,7 @@ void TestOpening::rememberedFileOutlivesFiltersAndSearches()
 {
     m_driver->clickRow(4);
     const QString clicked = fileAt(4);
-    QVERIFY(
-        WindowDriver::pick(m_driver->sessions(), QString::fromUtf8(catalogue::sessionNames[26])));
+    QVERIFY(WindowDriver::pick(m_driver->sessions(), cataloguenames::session(26)));
     QCOMPARE(m_driver->list()->itemCount(), 0);
     // A double click on the empty list opens the row clicked last.
     QTest::mouseDClick(m_driver->list()->viewport(), Qt::LeftButton, {}, QPoint(40, 40));

@@ -1,5 +1,5 @@
 // The list, the dividing lines and the columns following the window's size.
-#include "support/windowdriver.h"
+#include "support/windowfixture.h"
 
 #include "window/userscale.h"
 
@@ -21,10 +21,11 @@ Layout layoutOf(WindowDriver &driver)
     return layout;
 }
 
-void resizeTo(WindowDriver &driver, QSize pixels)
+// False if the window does not take the size.
+bool resizeTo(WindowDriver &driver, QSize pixels)
 {
     driver.form().resize(pixels);
-    QTRY_COMPARE(driver.form().size(), pixels);
+    return QTest::qWaitFor([&] { return driver.form().size() == pixels; });
 }
 
 bool near(double actual, double expected, double tolerance = 0.02)
@@ -34,34 +35,24 @@ bool near(double actual, double expected, double tolerance = 0.02)
 
 } // namespace
 
-class TestResize : public QObject
+class TestResize : public WindowFixture
 {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup();
     void designSizeLaysOutInUnits();
     void smallestSizesAboveThresholds();
     void belowEitherThresholdNothingChanges_data();
     void belowEitherThresholdNothingChanges();
     void nothingAboveTheListMoves();
     void minimisedChangesNothingAndRestoreLaysOut();
-
-private:
-    std::unique_ptr<WindowDriver> m_driver;
 };
 
 void TestResize::init()
 {
-    m_driver = std::make_unique<WindowDriver>();
-    QVERIFY(m_driver->showWindow());
-    resizeTo(*m_driver, window::MainForm::designClientSize);
-}
-
-void TestResize::cleanup()
-{
-    m_driver.reset();
+    WindowFixture::init();
+    QVERIFY(resizeTo(*m_driver, window::MainForm::designClientSize));
 }
 
 void TestResize::designSizeLaysOutInUnits()
@@ -84,12 +75,12 @@ void TestResize::designSizeLaysOutInUnits()
 void TestResize::smallestSizesAboveThresholds()
 {
     // 102 x 264 pixels are the first sizes above 100 x 257 units.
-    resizeTo(*m_driver, QSize(102, 264));
+    QVERIFY(resizeTo(*m_driver, QSize(102, 264)));
     QVERIFY(m_driver->form().ScaleWidth() > 100 && m_driver->form().ScaleWidth() < 100.5);
     QCOMPARE(m_driver->list()->width(), 54);
     QVERIFY(near(m_driver->list()->widthInUnits(), 53.21, 0.02));
     QCOMPARE(m_driver->list()->height(), 1);
-    resizeTo(*m_driver, QSize(102, 308)); // H about 300
+    QVERIFY(resizeTo(*m_driver, QSize(102, 308))); // H about 300
     QCOMPARE(m_driver->list()->height(), qRound(44.0 * window::pixelsPerUnitY));
     QVERIFY(near(m_driver->list()->heightInUnits(), 44.0, 0.5)); // whole pixels
 }
@@ -108,7 +99,7 @@ void TestResize::belowEitherThresholdNothingChanges()
 {
     QFETCH(QSize, pixels);
     const Layout before = layoutOf(*m_driver);
-    resizeTo(*m_driver, pixels);
+    QVERIFY(resizeTo(*m_driver, pixels));
     const Layout after = layoutOf(*m_driver);
     QCOMPARE(after.listPixels, before.listPixels);
     QCOMPARE(after.line1X2, before.line1X2);
@@ -124,7 +115,7 @@ void TestResize::nothingAboveTheListMoves()
     for (const char *name : names)
         before.append(m_driver->control(name)->geometry());
     for (QSize size : {QSize(2200, 1700), QSize(300, 400)}) {
-        resizeTo(*m_driver, size);
+        QVERIFY(resizeTo(*m_driver, size));
         QCOMPARE(m_driver->list()->pos(), QPoint(24, 240));
         QCOMPARE(m_driver->list()->width(), size.width() - 48);
         for (int i = 0; i < int(std::size(names)); ++i)

@@ -11,20 +11,11 @@ QList<int> rowsContaining(const QString &text,
                           const std::function<bool(const BuiltinRow &)> &keep = nullptr)
 {
     return WindowDriver::builtinRowsWhere([&](const BuiltinRow &r) {
-        if (keep && !keep(r))
-            return false;
-        for (const char *cell : {r.firstname, r.lastname, r.title}) {
-            if (QString::fromUtf8(cell).toCaseFolded().contains(text.toCaseFolded()))
-                return true;
-        }
-        return false;
+        return (!keep || keep(r)) && cataloguenames::containsText(r, text);
     });
 }
 
-QString builtin(int row, const char *BuiltinRow::*cell)
-{
-    return QString::fromUtf8(catalogue::builtinRows[row - 1].*cell);
-}
+using cataloguenames::builtinCell;
 
 } // namespace
 
@@ -49,16 +40,17 @@ void TestSearch::typedTextNarrowsTheList_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("matchesSome");
-    const QString family = builtin(7, &BuiltinRow::lastname).trimmed();
+    const QString family = builtinCell(7, &BuiltinRow::lastname).trimmed();
     QTest::newRow("family fragment in small letters") << family.mid(1, 4).toLower() << true;
     QTest::newRow("family fragment in capitals") << family.mid(1, 4).toUpper() << true;
     QTest::newRow("author as shown")
-        << builtin(7, &BuiltinRow::lastname) + ", " + builtin(7, &BuiltinRow::firstname) << false;
+        << builtinCell(7, &BuiltinRow::lastname) + ", " + builtinCell(7, &BuiltinRow::firstname)
+        << false;
     QTest::newRow("a blank") << " " << true;
     QTest::newRow("track name") << "Managing Intra-organisational" << false;
     QTest::newRow("session name") << "Enabling Venture Development" << false;
     QTest::newRow("file extension") << ".doc" << false;
-    QTest::newRow("file name") << builtin(1, &BuiltinRow::file) << false;
+    QTest::newRow("file name") << builtinCell(1, &BuiltinRow::file) << false;
     QTest::newRow("longer than any cell") << QString(250, u'e') << false;
     QTest::newRow("outside Latin-1") << QStringLiteral("Ωmega ☃") << false;
 }
@@ -82,7 +74,7 @@ void TestSearch::accentedCapitalsMatchTheirSmallLetters()
         return QString::fromUtf8(r.lastname).contains(QRegularExpression("[éöüåçñ]"));
     });
     QVERIFY(!accented.isEmpty());
-    const QString name = builtin(accented.first(), &BuiltinRow::lastname);
+    const QString name = builtinCell(accented.first(), &BuiltinRow::lastname);
     const qsizetype at = name.indexOf(QRegularExpression("[éöüåçñ]"));
     const QString fragment = name.mid(at, 3);
     WindowDriver upper;
@@ -105,7 +97,7 @@ void TestSearch::titleFragmentListsEveryAuthor()
     int first = 1;
     while (strcmp(catalogue::builtinRows[first - 1].file, catalogue::builtinRows[first].file) != 0)
         ++first;
-    const QString title = builtin(first, &BuiltinRow::title);
+    const QString title = builtinCell(first, &BuiltinRow::title);
     WindowDriver driver;
     driver.type(title.left(30));
     const QList<int> expected = rowsContaining(title.left(30));
@@ -118,7 +110,7 @@ void TestSearch::givenNameWithItsTrailingBlank()
     const auto blankEnded = WindowDriver::builtinRowsWhere(
         [](const BuiltinRow &r) { return QString::fromUtf8(r.firstname).endsWith(u' '); });
     QVERIFY(!blankEnded.isEmpty());
-    const QString name = builtin(blankEnded.first(), &BuiltinRow::firstname);
+    const QString name = builtinCell(blankEnded.first(), &BuiltinRow::firstname);
     WindowDriver withBlank;
     withBlank.type(name);
     WindowDriver without;
@@ -131,7 +123,7 @@ void TestSearch::givenNameWithItsTrailingBlank()
 void TestSearch::deletingTheLastCharacterListsAllAgain()
 {
     WindowDriver driver;
-    QVERIFY(WindowDriver::pick(driver.timeslots(), QString::fromUtf8(catalogue::timeslotNames[4])));
+    QVERIFY(WindowDriver::pick(driver.timeslots(), cataloguenames::timeslot(4)));
     const int filtered = driver.list()->itemCount();
     driver.type("q");
     QVERIFY(driver.list()->itemCount() < filtered);
@@ -145,11 +137,11 @@ void TestSearch::searchIsKeptAcrossFilters()
     WindowDriver driver;
     driver.type("an");
     const auto track3 = [](const BuiltinRow &r) { return atoi(r.track) == 3; };
-    QVERIFY(WindowDriver::pick(driver.tracks(), QString::fromUtf8(catalogue::trackNames[3])));
+    QVERIFY(WindowDriver::pick(driver.tracks(), cataloguenames::track(3)));
     QCOMPARE(driver.list()->itemCount(), rowsContaining("an", track3).size());
     QVERIFY(driver.list()->itemCount() < rowsContaining("an").size());
     for (const QStringList &row : driver.shownRows())
-        QCOMPARE(row[3], QString::fromUtf8(catalogue::trackNames[3]));
+        QCOMPARE(row[3], cataloguenames::track(3));
     driver.clickButton("Command2");
     QCOMPARE(driver.searchBox()->text(), QStringLiteral("an"));
     QCOMPARE(driver.list()->itemCount(), rowsContaining("an").size());
@@ -170,7 +162,7 @@ void TestSearch::resetSearchEmptiesTheBox()
     QFETCH(int, key);
     WindowDriver driver;
     QVERIFY(driver.showWindow());
-    QVERIFY(WindowDriver::pick(driver.sessions(), QString::fromUtf8(catalogue::sessionNames[9])));
+    QVERIFY(WindowDriver::pick(driver.sessions(), cataloguenames::session(9)));
     const int filtered = driver.list()->itemCount();
     driver.type("zzz");
     QCOMPARE(driver.list()->itemCount(), 0);

@@ -1,25 +1,11 @@
 // Sorting by clicking the real headers of the real list.
-#include "support/windowdriver.h"
-
-#include <QCollator>
+#include "support/windowfixture.h"
 
 #include <cstdlib>
 
 namespace {
 
-// True when the texts of `cell` stand in order, ignoring case, as a reader
-// of the list expects.
-bool inOrder(const QList<QStringList> &rows, int cell, bool ascending)
-{
-    QCollator collator(QLocale(QLocale::English, QLocale::UnitedStates));
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    for (int i = 1; i < rows.size(); ++i) {
-        const int c = collator.compare(rows[i - 1][cell], rows[i][cell]);
-        if (ascending ? c > 0 : c < 0)
-            return false;
-    }
-    return true;
-}
+using cataloguenames::inReadersOrder;
 
 QStringList distinct(const QList<QStringList> &rows, int cell)
 {
@@ -33,13 +19,11 @@ QStringList distinct(const QList<QStringList> &rows, int cell)
 
 } // namespace
 
-class TestSorting : public QObject
+class TestSorting : public WindowFixture
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void headerClicksChooseColumnAndDirection_data();
     void headerClicksChooseColumnAndDirection();
     void openSortsByFileNameText();
@@ -48,21 +32,7 @@ private slots:
     void codeColumnsSortByNamesNotCodes();
     void pointerComesBackAsItWas();
     void sortHoldsWhileFiltersRebuild();
-
-private:
-    std::unique_ptr<WindowDriver> m_driver;
 };
-
-void TestSorting::init()
-{
-    m_driver = std::make_unique<WindowDriver>();
-    QVERIFY(m_driver->showWindow());
-}
-
-void TestSorting::cleanup()
-{
-    m_driver.reset();
-}
 
 void TestSorting::headerClicksChooseColumnAndDirection_data()
 {
@@ -90,8 +60,8 @@ void TestSorting::headerClicksChooseColumnAndDirection()
         m_driver->clickHeader(std::abs(column), column < 0);
     const QList<QStringList> rows = m_driver->shownRows();
     QCOMPARE(rows.size(), 178);
-    QVERIFY(inOrder(rows, cell, ascending));
-    QVERIFY(!inOrder(rows, cell, !ascending));
+    QVERIFY(inReadersOrder(rows, cell, ascending));
+    QVERIFY(!inReadersOrder(rows, cell, !ascending));
     QCOMPARE(m_driver->list()->sortKey(), cell);
     QCOMPARE(m_driver->list()->header()->sortIndicatorSection(), cell);
     QCOMPARE(m_driver->list()->header()->sortIndicatorOrder(),
@@ -102,7 +72,7 @@ void TestSorting::openSortsByFileNameText()
 {
     m_driver->clickHeader(1);
     const QStringList files = distinct(m_driver->shownRows(), 0);
-    QVERIFY(inOrder(m_driver->shownRows(), 0, true));
+    QVERIFY(inReadersOrder(m_driver->shownRows(), 0, true));
     // Text order, not number order: "101.doc" before "11.doc" before "2.doc".
     const auto position = [&](const char *prefix) {
         for (int i = 0; i < files.size(); ++i) {
@@ -142,9 +112,7 @@ void TestSorting::codeColumnsSortByNamesNotCodes()
     m_driver->clickHeader(column);
     const QStringList names = distinct(m_driver->shownRows(), column - 1);
     QStringList sorted = names;
-    QCollator collator(QLocale(QLocale::English, QLocale::UnitedStates));
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(sorted.begin(), sorted.end(), collator);
+    std::sort(sorted.begin(), sorted.end(), cataloguenames::readersCollator());
     QCOMPARE(names, sorted);
     // Code order would put "Keynotes" (code 1) first.
     QVERIFY(names.first() != QStringLiteral("Keynotes"));
@@ -161,8 +129,7 @@ void TestSorting::pointerComesBackAsItWas()
 
 void TestSorting::sortHoldsWhileFiltersRebuild()
 {
-    QVERIFY(
-        WindowDriver::pick(m_driver->sessions(), QString::fromUtf8(catalogue::sessionNames[26])));
+    QVERIFY(WindowDriver::pick(m_driver->sessions(), cataloguenames::session(26)));
     QCOMPARE(m_driver->list()->itemCount(), 0);
     m_driver->clickHeader(3);
     m_driver->clickHeader(3);
@@ -171,7 +138,7 @@ void TestSorting::sortHoldsWhileFiltersRebuild()
     m_driver->clickButton("Command2");
     const QList<QStringList> rows = m_driver->shownRows();
     QCOMPARE(rows.size(), 178);
-    QVERIFY(inOrder(rows, 2, false));
+    QVERIFY(inReadersOrder(rows, 2, false));
 }
 
 QTEST_MAIN(TestSorting)

@@ -17,7 +17,7 @@ void TestUserSession::wholeSession()
     QCOMPARE(driver.list()->width(), 812 - 48);
 
     // Narrow to a timeslot, then search within it.
-    const QString thursday = QString::fromUtf8(catalogue::timeslotNames[4]);
+    const QString thursday = cataloguenames::timeslot(4);
     QVERIFY(WindowDriver::pick(driver.timeslots(), thursday));
     const int thursdayRows = driver.list()->itemCount();
     QVERIFY(thursdayRows > 0 && thursdayRows < 178);

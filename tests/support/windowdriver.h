@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cataloguenames.h"
 #include "recordingshell.h"
 
 #include "catalogue/builtincontent.h"
@@ -21,7 +22,12 @@ class WindowDriver
 {
 public:
     WindowDriver()
-        : m_form(std::make_unique<window::MainForm>(shell))
+        : WindowDriver(shell)
+    {
+    }
+    // A window on another shell than the recording one.
+    explicit WindowDriver(documents::Shell &windowShell)
+        : m_form(std::make_unique<window::MainForm>(windowShell))
     {
     }
 
@@ -63,13 +69,24 @@ public:
         return true;
     }
 
-    // Types text into the search box key by key; any character, not only Latin-1.
+    // Types text into the search box key by key, a key a character, not only
+    // Latin-1. Only presses: Qt 6.4's Wayland client crashes on a key release
+    // sent by hand.
     void type(const QString &text)
     {
-        for (QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        for (const char32_t point : text.toUcs4()) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                            QString::fromUcs4(&point, 1));
             QApplication::sendEvent(searchBox(), &press);
         }
+    }
+
+    // A user's double click: press, release, the double click, release.
+    static void doubleClick(QWidget *widget, QPoint point, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(widget, button, {}, point);
+        QTest::mouseDClick(widget, button, {}, point);
+        QTest::mouseRelease(widget, button, {}, point);
     }
 
     void clickButton(const char *name) { QTest::mouseClick(control(name), Qt::LeftButton); }
@@ -92,11 +109,10 @@ public:
         const int x =
             header->sectionViewportPosition(column - 1) + header->sectionSize(column - 1) / 2;
         const QPoint centre(x, header->height() / 2);
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
-        if (twiceQuickly) {
-            QTest::mouseDClick(header->viewport(), Qt::LeftButton, {}, centre);
-            QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, centre);
-        }
+        if (twiceQuickly)
+            doubleClick(header->viewport(), centre);
+        else
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
     }
 
     // The centre of the row at display position `position` in the list.

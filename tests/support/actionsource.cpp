@@ -1,0 +1,338 @@
+#include "actionsource.h"
+
+#include "windowsession.h"
+
+#include <QKeySequence>
+
+namespace randomsession {
+
+namespace {
+
+QString modifierNames(Qt::KeyboardModifiers modifiers)
+{
+    QString names;
+    if (modifiers & Qt::ShiftModifier)
+        names += "Shift+";
+    if (modifiers & Qt::ControlModifier)
+        names += "Ctrl+";
+    if (modifiers & Qt::AltModifier)
+        names += "Alt+";
+    if (modifiers & Qt::KeypadModifier)
+        names += "Keypad+";
+    return names;
+}
+
+} // namespace
+
+QString quoted(const QString &text)
+{
+    QString shown;
+    const QList<uint> points = text.toUcs4();
+    for (qsizetype i = 0; i < points.size() && i < 60; ++i) {
+        const uint c = points[i];
+        if (c >= 0x20 && c < 0x7f && c != '"' && c != '\\')
+            shown += QChar(c);
+        else
+            shown += QStringLiteral("\\u{%1}").arg(
+                QString::number(c, 16).toUpper().rightJustified(4, u'0'));
+    }
+    if (points.size() > 60)
+        return QStringLiteral("\"%1...\" (%2 characters in all)").arg(shown).arg(points.size());
+    return QLatin1Char('"') + shown + QLatin1Char('"');
+}
+
+QString describe(const Action &a)
+{
+    const QString list = QString::fromLatin1(dropDownNames[std::clamp(a.number, 0, 2)]);
+    switch (a.kind) {
+    case Action::PickByKeys:
+        return QStringLiteral("pick %1 in the %2 list with the arrow keys")
+            .arg(quoted(a.text), list);
+    case Action::PickByWheel:
+        return QStringLiteral("turn the mouse wheel %1 over the %2 list")
+            .arg(a.other > 0 ? "down" : "up", list);
+    case Action::PickFromPopup:
+        return QStringLiteral("open the %2 list and choose %1").arg(quoted(a.text), list);
+    case Action::CancelPopup:
+        return QStringLiteral("open the %1 list, move %2 down and close it with F4")
+            .arg(list)
+            .arg(a.other);
+    case Action::Type: return QStringLiteral("type %1 in the search box").arg(quoted(a.text));
+    case Action::Compose:
+        return QStringLiteral("enter %1 in the search box through the input method")
+            .arg(quoted(a.text));
+    case Action::Backspace:
+        return QStringLiteral("press Backspace %1 times in the search box").arg(a.number);
+    case Action::DeleteForward:
+        return QStringLiteral("press Delete %1 times in the search box").arg(a.number);
+    case Action::Home: return QStringLiteral("press Home in the search box");
+    case Action::End: return QStringLiteral("press End in the search box");
+    case Action::SelectAllDelete: return QStringLiteral("press Ctrl+A, Delete in the search box");
+    case Action::Paste: return QStringLiteral("paste %1 into the search box").arg(quoted(a.text));
+    case Action::PasteOverAll:
+        return QStringLiteral("press Ctrl+A and paste %1 into the search box").arg(quoted(a.text));
+    case Action::ResetSearch:
+        return QStringLiteral("press \"Reset Search\" %1")
+            .arg(a.other ? "with the Space key" : "with the mouse");
+    case Action::ResetSort:
+        return QStringLiteral("press \"Reset Sort Criteria\" %1")
+            .arg(a.other ? "with the Space key" : "with the mouse");
+    case Action::ClickHeader: return QStringLiteral("click the header of column %1").arg(a.number);
+    case Action::ClickRow:
+        return QStringLiteral("click the row at position %1, cell %2")
+            .arg(a.number)
+            .arg(a.other + 1);
+    case Action::DoubleClickRow:
+        return QStringLiteral("double-click the row at position %1, cell %2")
+            .arg(a.number)
+            .arg(a.other + 1);
+    case Action::ClickEmpty: return QStringLiteral("click the empty part of the list");
+    case Action::DoubleClickEmpty: return QStringLiteral("double-click the empty part of the list");
+    case Action::KeyInList:
+        return QStringLiteral("press %1%2 in the list%3")
+            .arg(modifierNames(a.modifiers), QKeySequence(a.key).toString())
+            .arg(a.other > 1 ? QStringLiteral(", held for %1 key-downs").arg(a.other) : QString());
+    case Action::Resize:
+        return QStringLiteral("resize the window to %1 x %2")
+            .arg(a.size.width())
+            .arg(a.size.height());
+    case Action::Minimise: return QStringLiteral("minimise the window");
+    case Action::Restore: return QStringLiteral("restore the window");
+    case Action::ShellAnswer:
+        return QStringLiteral("let the shell answer %1 from now on").arg(a.number);
+    }
+    return QString();
+}
+
+Action ActionSource::next(const Session &session)
+{
+    if (session.minimised())
+        return windowAction(session);
+    if (session.model().shownRows().isEmpty() && chance(50))
+        return widening(session);
+    const int roll = below(100);
+    if (roll < 18)
+        return dropDownAction(session);
+    if (roll < 55)
+        return searchAction(session);
+    if (roll < 88)
+        return listAction(session);
+    return windowAction(session);
+}
+
+// What a user does when the list has become empty: widens the choice again.
+Action ActionSource::widening(const Session &session)
+{
+    const int roll = below(100);
+    if (roll < 25 && !session.model().search().isEmpty())
+        return {Action::Backspace, 1 + below(5)};
+    if (roll < 40)
+        return {Action::ResetSearch, 0, below(2)};
+    if (roll < 55)
+        return {Action::SelectAllDelete};
+    if (roll < 75)
+        return {Action::PasteOverAll, 0, 0, fragment()};
+    if (roll < 90)
+        return {Action::ResetSort, 0, below(2)};
+    const int list = below(3);
+    return {Action::PickByKeys, list, 0, SessionModel::papers().codeLists[list].first()};
+}
+
+Action ActionSource::dropDownAction(const Session &session)
+{
+    const int list = below(3);
+    const QStringList &entries = session.dropDownOrder(list);
+    int filtersOn = 0;
+    for (int i = 0; i < 3; ++i)
+        filtersOn += session.model().filter(i) > 0;
+    // Mostly one filter at a time, so that the list is seldom empty.
+    const QString target = chance(20 + 25 * filtersOn)
+                               ? SessionModel::papers().codeLists[list].first()
+                               : oneOf(entries);
+    const int roll = below(100);
+    if (roll < 10)
+        return {Action::ResetSort, 0, below(2)};
+    if (roll < 60)
+        return {Action::PickByKeys, list, 0, target};
+    if (roll < 78)
+        return {Action::PickByWheel, list, chance(50) ? 1 : -1};
+    if (roll < 94)
+        return {Action::PickFromPopup, list, 0, target};
+    return {Action::CancelPopup, list, below(4)};
+}
+
+Action ActionSource::searchAction(const Session &session)
+{
+    const int length = int(session.model().search().size());
+    const int roll = below(100);
+    if (roll < 30 && length < 2000)
+        return {Action::Type, 0, 0, someText(chance(3))};
+    if (roll < 36 && length < 2000)
+        return {Action::Compose, 0, 0, someText(false)};
+    if (roll < 55)
+        return {Action::Backspace, 1 + below(chance(80) ? 3 : 40)};
+    if (roll < 61)
+        return {Action::DeleteForward, 1 + below(4)};
+    if (roll < 66)
+        return {Action::Home};
+    if (roll < 70)
+        return {Action::End};
+    if (roll < 77)
+        return {Action::SelectAllDelete};
+    if (roll < 85 && length < 8000)
+        return {Action::Paste, 0, 0, someText(chance(25))};
+    if (roll < 90)
+        return {Action::PasteOverAll, 0, 0, someText(chance(25))};
+    return {Action::ResetSearch, 0, below(2)};
+}
+
+Action ActionSource::listAction(const Session &session)
+{
+    const int rows = int(session.model().shownRows().size());
+    const int roll = below(100);
+    if (roll < 20)
+        return {Action::ClickHeader, 1 + below(6)};
+    if (roll < 45 && rows > 0)
+        return {Action::ClickRow, below(rows), below(6)};
+    if (roll < 55 && rows > 0)
+        return {Action::DoubleClickRow, below(rows), below(6)};
+    if (roll < 59)
+        return {Action::ClickEmpty};
+    if (roll < 65)
+        return {Action::DoubleClickEmpty};
+    Action key{Action::KeyInList};
+    static const QList<Qt::KeyboardModifiers> modifiers = {
+        Qt::NoModifier,      Qt::NoModifier,  Qt::ShiftModifier,
+        Qt::ControlModifier, Qt::AltModifier, Qt::ShiftModifier | Qt::ControlModifier};
+    key.modifiers = oneOf(modifiers);
+    if (chance(55)) {
+        key.key = chance(75) ? Qt::Key_Return : Qt::Key_Enter;
+        if (key.key == Qt::Key_Enter)
+            key.modifiers |= Qt::KeypadModifier;
+        key.other = chance(80) ? 1 : 2 + below(3);
+    } else {
+        static const QList<int> others = {
+            Qt::Key_Down,   Qt::Key_Up,        Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Home,
+            Qt::Key_End,    Qt::Key_Left,      Qt::Key_Right,    Qt::Key_Space,  Qt::Key_Escape,
+            Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_F2,       Qt::Key_F5,     Qt::Key_A,
+            Qt::Key_M,      Qt::Key_1,         Qt::Key_Insert,   Qt::Key_Shift,  Qt::Key_Control};
+        key.key = oneOf(others);
+        key.other = 1;
+    }
+    return key;
+}
+
+Action ActionSource::windowAction(const Session &session)
+{
+    const int roll = below(100);
+    if (session.minimised()) {
+        if (roll < 65)
+            return {Action::Restore};
+        Action resize{Action::Resize};
+        resize.size = someSize();
+        return resize;
+    }
+    if (roll < 20) {
+        static const QList<int> answers = {42, 31, 31, 2, 32, 33, 0};
+        return {Action::ShellAnswer, oneOf(answers)};
+    }
+    if (roll < 30)
+        return {Action::Minimise};
+    Action resize{Action::Resize};
+    resize.size = someSize();
+    return resize;
+}
+
+QSize ActionSource::someSize()
+{
+    static const QList<QSize> edges = {
+        {1, 1},     {40, 30},    {101, 700}, {102, 700},   {700, 263},  {700, 264},
+        {101, 263}, {102, 264},  {101, 264}, {102, 263},   {102, 308},  {2600, 1800},
+        {812, 624}, {1600, 150}, {60, 1400}, {2049, 1601}, {2600, 264}, {102, 1800}};
+    const int roll = below(100);
+    if (roll < 45)
+        return oneOf(edges);
+    if (roll < 60)
+        return {1 + below(140), 1 + below(320)};
+    return {102 + below(1500), 264 + below(1000)};
+}
+
+QString ActionSource::someText(bool mayBeLong)
+{
+    static const QStringList ascii = {"a",    "e",    "n", "in",  "the", "of", "Re", "x",
+                                      "Z",    "q",    "-", ",",   ":",   "(",  "'",  "1",
+                                      "2002", ".doc", "&", "s&t", "?",   "/",  "~"};
+    static const QStringList accented = {"é", "É", "ö", "Ö", "ü", "Ü", "ø", "Ø", "å",
+                                         "Å", "ß", "ç", "Ç", "ñ", "ð", "Þ", "þ", "´",
+                                         "à", "À", "æ", "Æ", "ÿ", "î", "Î"};
+    static const QStringList beyond = {"α", "Ω", "ж", "Я", "中文", "日本語", "ł",
+                                       "Ł", "ő", "Ş", "ğ", "č",    "€",      "—",
+                                       "…", "“", "”", "™", "ā",    "Ɛ",      "ᵃ"};
+    static const QStringList emoji = {"😀",           "🎉",    "👍🏽", "🇩🇰",
+                                      "👩‍🔬", "🧪", "❤️",   "𝔸"};
+    static const QStringList rightToLeft = {"שלום", "עברית", "مرحبا", "سلام", "ש", "ب", "שלום ab"};
+    static const QStringList combining = {"e\u0301", "a\u0308", "o\u0303", "\u0301",
+                                          "\u0327",  "n\u0303", "u\u0308", "A\u030A"};
+    static const QStringList blanks = {" ", " ", "  ", "   ", "\u00A0", " \u00A0 "};
+    if (mayBeLong)
+        return longText();
+    const int roll = below(100);
+    if (roll < 45)
+        return fragment();
+    if (roll < 58)
+        return changeCase(oneOf(ascii));
+    if (roll < 68)
+        return oneOf(accented);
+    if (roll < 75)
+        return oneOf(beyond);
+    if (roll < 80)
+        return oneOf(emoji);
+    if (roll < 85)
+        return oneOf(rightToLeft);
+    if (roll < 91)
+        return oneOf(combining);
+    return oneOf(blanks);
+}
+
+// A piece of a real given name, family name or title, so searches often match.
+QString ActionSource::fragment()
+{
+    const Paper &paper = oneOf(SessionModel::papers().rows);
+    const int which = below(10);
+    const QString cell = which < 3 ? paper.firstname : which < 6 ? paper.lastname : paper.title;
+    if (chance(10))
+        return chance(70) ? cell : paper.cells[1]; // the whole cell, or the author as shown
+    const int start = below(int(cell.size()));
+    const int length = 1 + below(std::min(12, int(cell.size()) - start));
+    return changeCase(cell.mid(start, length));
+}
+
+// Changes case only where both letters lie in the catalogue's character range.
+QString ActionSource::changeCase(QString text)
+{
+    const int how = below(4);
+    for (QChar &c : text) {
+        const bool upper = how == 1 || (how == 3 && chance(50));
+        const QChar changed = how == 0 ? c : upper ? c.toUpper() : c.toLower();
+        if (changed.unicode() <= 0xff)
+            c = changed;
+    }
+    return text;
+}
+
+QString ActionSource::longText()
+{
+    const int length = 250 + below(2750);
+    QString text;
+    if (chance(50)) {
+        const QString piece = fragment() + (chance(50) ? QStringLiteral(" ") : QString());
+        while (text.size() < length)
+            text += piece;
+    } else {
+        while (text.size() < length)
+            text += QChar(0x20 + below(0x5f));
+    }
+    return text.left(length);
+}
+
+} // namespace randomsession

@@ -1,0 +1,292 @@
+#pragma once
+
+#include "cataloguenames.h"
+
+#include <QCollator>
+#include <QList>
+#include <QLocale>
+#include <QSize>
+#include <QStringList>
+#include <QTextBoundaryFinder>
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+#include <optional>
+
+// The rules of the program alone, as a random session checks the window
+// against them: which rows the filters and the search let through, how the
+// list orders them, what a row shows, what a click remembers and what an
+// open request asks the shell, and how the list and the dividing lines follow
+// the window's size.
+namespace randomsession {
+
+constexpr double pixelsPerUnitX = 15.225 / 15;
+constexpr double pixelsPerUnitY = 15.39998 / 15;
+constexpr std::array<double, 6> columnShares{0.07, 0.13, 0.33, 0.13, 0.17, 0.13};
+constexpr std::array<double, 6> startColumnWidths{6, 10, 27, 10, 13, 10};
+constexpr int maxSearchLength = 30000; // the box holds a little more; a user stops earlier
+const QString openWithCommand = QStringLiteral("rundll32.exe shell32.dll,OpenAs_RunDLL ");
+
+enum DropDown { trackList, timeslotList, sessionList };
+const char *const dropDownNames[] = {"track", "timeslot", "session"};
+
+// One catalogue row as the rules read it, with the six cells the list shows.
+struct Paper
+{
+    QString firstname;
+    QString lastname;
+    QString title;
+    std::array<int, 3> codes; // track, timeslot, session
+    QStringList cells;
+};
+
+// The built-in rows and code lists, and every column's order in both directions.
+class Papers
+{
+public:
+    static const Papers &instance()
+    {
+        static const Papers papers;
+        return papers;
+    }
+
+    QList<Paper> rows;
+    std::array<QStringList, 3> codeLists; // the entries of the three drop-down lists
+    const QList<int> &order(int key, int direction) const { return m_orders[key][direction]; }
+
+private:
+    Papers()
+    {
+        for (const char *name : catalogue::trackNames)
+            codeLists[trackList].append(QString::fromUtf8(name));
+        for (const char *name : catalogue::timeslotNames)
+            codeLists[timeslotList].append(QString::fromUtf8(name));
+        for (const char *name : catalogue::sessionNames)
+            codeLists[sessionList].append(QString::fromUtf8(name));
+        for (const catalogue::BuiltinRow &row : catalogue::builtinRows)
+            rows.append(paperOf(row));
+        sortAll();
+    }
+
+    Paper paperOf(const catalogue::BuiltinRow &row) const
+    {
+        Paper paper{QString::fromUtf8(row.firstname),
+                    QString::fromUtf8(row.lastname),
+                    QString::fromUtf8(row.title),
+                    {QByteArray(row.track).toShort(), QByteArray(row.timeslot).toShort(),
+                     QByteArray(row.session).toShort()},
+                    {}};
+        paper.cells = {QString::fromUtf8(row.file),
+                       paper.lastname + ", " + paper.firstname,
+                       paper.title,
+                       codeLists[trackList].at(paper.codes[0]),
+                       codeLists[sessionList].at(paper.codes[2]),
+                       codeLists[timeslotList].at(paper.codes[1])};
+        return paper;
+    }
+
+    // Ordering a subset keeps the relative order it has in the whole list,
+    // since the sort is stable: rows with equal texts stay in catalogue order.
+    void sortAll()
+    {
+        QCollator collator = cataloguenames::readersCollator();
+        collator.setNumericMode(false);
+        for (int key = 0; key < 6; ++key) {
+            QList<int> ascending(rows.size());
+            std::iota(ascending.begin(), ascending.end(), 0);
+            QList<int> descending = ascending;
+            std::stable_sort(ascending.begin(), ascending.end(), [&](int a, int b) {
+                return collator.compare(rows[a].cells[key], rows[b].cells[key]) < 0;
+            });
+            std::stable_sort(descending.begin(), descending.end(), [&](int a, int b) {
+                return collator.compare(rows[b].cells[key], rows[a].cells[key]) < 0;
+            });
+            m_orders[key][0] = ascending;
+            m_orders[key][1] = descending;
+        }
+    }
+
+    QList<int> m_orders[6][2];
+};
+
+// Where the list, the lines and the columns must be, in the window's units.
+struct Layout
+{
+    double listWidth;
+    double listHeight;
+    double lineX2;
+    bool columnsAtStart; // the start-up widths, not yet laid out
+};
+
+// What the window must show, kept from the user's actions by the rules.
+class SessionModel
+{
+public:
+    explicit SessionModel(QSize clientSize)
+        : m_size(clientSize)
+    {
+        for (int list = 0; list < 3; ++list)
+            m_dropDownText[list] = papers().codeLists[list].first();
+        layOut();
+    }
+
+    static const Papers &papers() { return Papers::instance(); }
+
+    // The drop-down lists: the code is the index of the entry with that text.
+    void pick(int list, const QString &text)
+    {
+        m_dropDownText[list] = text;
+        const QStringList &entries = papers().codeLists[list];
+        for (int i = 0; i < entries.size(); ++i) {
+            if (entries[i] == text)
+                m_filter[list] = i;
+        }
+    }
+    void resetFilters()
+    {
+        for (int list = 0; list < 3; ++list) {
+            m_filter[list] = 0;
+            m_dropDownText[list] = papers().codeLists[list].first();
+        }
+    }
+
+    // The search box, edited as a single-line text box edits.
+    void insert(const QString &text)
+    {
+        m_search.insert(m_cursor, text);
+        m_cursor += int(text.size());
+    }
+    void backspace()
+    {
+        if (m_cursor == 0)
+            return;
+        const bool pair = m_cursor > 1 && m_search.at(m_cursor - 1).isLowSurrogate()
+                          && m_search.at(m_cursor - 2).isHighSurrogate();
+        const int length = pair ? 2 : 1;
+        m_cursor -= length;
+        m_search.remove(m_cursor, length);
+    }
+    void deleteForward()
+    {
+        if (m_cursor >= m_search.size())
+            return;
+        QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, m_search);
+        graphemes.setPosition(m_cursor);
+        const qsizetype next = graphemes.toNextBoundary();
+        m_search.remove(m_cursor, (next < 0 ? m_search.size() : next) - m_cursor);
+    }
+    void moveCursor(bool toEnd) { m_cursor = toEnd ? int(m_search.size()) : 0; }
+    void replaceSearch(const QString &text)
+    {
+        m_search = text;
+        m_cursor = int(text.size());
+    }
+
+    // The list.
+    void clickHeader(int column)
+    {
+        const int key = column - 1;
+        if (m_sortKey == key) {
+            m_sortOrder = (m_sortOrder + 1) % 2;
+        } else {
+            m_sortOrder = 0;
+            m_sortKey = key;
+        }
+    }
+    void clickRow(int position) { m_selectedFile = shownRows().at(position).first(); }
+    void open()
+    {
+        const QString file = m_selectedFile.value_or(QString());
+        m_requests.append(file);
+        if (m_shellAnswer == 31)
+            m_started.append(openWithCommand + file);
+    }
+    void setShellAnswer(int answer) { m_shellAnswer = answer; }
+
+    // The window's size and state.
+    void resize(QSize clientSize)
+    {
+        m_size = clientSize;
+        layOut();
+    }
+    void minimise() { m_minimised = true; }
+    void restore()
+    {
+        m_minimised = false;
+        layOut();
+    }
+
+    QList<QStringList> shownRows() const
+    {
+        QList<QStringList> shown;
+        for (int row : papers().order(m_sortKey, m_sortOrder)) {
+            if (passesFilters(papers().rows[row]) && containsSearch(papers().rows[row]))
+                shown.append(papers().rows[row].cells);
+        }
+        return shown;
+    }
+
+    int filter(int list) const { return m_filter[list]; }
+    QString dropDownText(int list) const { return m_dropDownText[list]; }
+    const QString &search() const { return m_search; }
+    int cursor() const { return m_cursor; }
+    std::optional<QString> selectedFile() const { return m_selectedFile; }
+    int sortKey() const { return m_sortKey; }
+    int sortOrder() const { return m_sortOrder; }
+    QSize size() const { return m_size; }
+    bool minimised() const { return m_minimised; }
+    const Layout &layout() const { return m_layout; }
+    int layouts() const { return m_layouts; }
+    const QStringList &requests() const { return m_requests; }
+    const QStringList &started() const { return m_started; }
+
+private:
+    bool passesFilters(const Paper &paper) const
+    {
+        for (int list = 0; list < 3; ++list) {
+            if (m_filter[list] > 0 && paper.codes[list] != m_filter[list])
+                return false;
+        }
+        return true;
+    }
+
+    // Each of the three cells on its own; case is ignored, nothing else.
+    bool containsSearch(const Paper &paper) const
+    {
+        if (m_search.isEmpty())
+            return true;
+        return paper.firstname.contains(m_search, Qt::CaseInsensitive)
+               || paper.lastname.contains(m_search, Qt::CaseInsensitive)
+               || paper.title.contains(m_search, Qt::CaseInsensitive);
+    }
+
+    void layOut()
+    {
+        if (m_minimised)
+            return;
+        const float W = float(m_size.width() / pixelsPerUnitX);
+        const float H = float(m_size.height() / pixelsPerUnitY);
+        if (!(W > 100) || !(H > 257))
+            return;
+        m_layout = {double(W) - 47.29, double(H) - 256, double(W) - 23.645, false};
+        ++m_layouts;
+    }
+
+    std::array<int, 3> m_filter{0, 0, 0};
+    std::array<QString, 3> m_dropDownText;
+    QString m_search;
+    int m_cursor = 0;
+    std::optional<QString> m_selectedFile;
+    int m_sortKey = 1;
+    int m_sortOrder = 0;
+    int m_shellAnswer = 42;
+    QSize m_size;
+    bool m_minimised = false;
+    Layout m_layout{11475 / 15.225, 5295 / 15.39998, 11760 / 15.225, true};
+    int m_layouts = 0;
+    QStringList m_requests;
+    QStringList m_started;
+};
+
+} // namespace randomsession

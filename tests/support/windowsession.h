@@ -1,0 +1,143 @@
+#pragma once
+
+#include "actionsource.h"
+#include "sessionmodel.h"
+#include "windowdriver.h"
+
+#include <map>
+#include <memory>
+
+namespace randomsession {
+
+// The layout the window shows, exactly as it reports it.
+struct Snapshot
+{
+    QRect listGeometry;
+    float line1X2 = 0;
+    float line2X2 = 0;
+    QList<float> columnWidths;
+    QList<int> sectionSizes;
+    bool operator==(const Snapshot &) const = default;
+};
+
+// Drives one window through actions and compares it with the model after each.
+class Session
+{
+public:
+    Session();
+
+    // Shows the window; returns what is wrong before any action, if anything.
+    QString start()
+    {
+        if (!m_driver->showWindow())
+            return QStringLiteral("the window was never shown");
+        settle();
+        m_model = SessionModel(form().size());
+        if (QString wrong = readDropDownOrders(); !wrong.isEmpty())
+            return wrong;
+        m_last = snapshot();
+        return compare();
+    }
+
+    // Does the action if a user can do it now; returns the first difference.
+    QString perform(const Action &action)
+    {
+        if (!apply(action)) {
+            ++m_skipped[action.kind];
+            return QString();
+        }
+        ++m_performed[action.kind];
+        ++m_performedCount;
+        if (++m_sinceSettled >= 40 || needsEvents(action))
+            settle();
+        return compare();
+    }
+
+    const SessionModel &model() const { return m_model; }
+    bool minimised() const { return m_model.minimised(); }
+    const QStringList &dropDownOrder(int list) const { return m_order[list]; }
+    QString tally() const;
+    int performed() const { return m_performedCount; }
+
+private:
+    window::MainForm &form() { return m_driver->form(); }
+    window::PickList *dropDown(int list) const
+    {
+        switch (list) {
+        case trackList: return m_driver->tracks();
+        case timeslotList: return m_driver->timeslots();
+        default: return m_driver->sessions();
+        }
+    }
+
+    void settle()
+    {
+        m_sinceSettled = 0;
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+    static bool needsEvents(const Action &a)
+    {
+        return a.kind == Action::Resize || a.kind == Action::Minimise || a.kind == Action::Restore
+               || a.kind == Action::PickFromPopup || a.kind == Action::CancelPopup;
+    }
+
+    // The drop-down lists may show their entries in any order, but exactly
+    // the entries of their code lists; the user's wheel follows what is shown.
+    QString readDropDownOrders()
+    {
+        for (int list = 0; list < 3; ++list) {
+            QStringList shown;
+            for (int i = 0; i < dropDown(list)->count(); ++i)
+                shown.append(dropDown(list)->itemText(i));
+            QStringList sortedShown = shown;
+            QStringList sortedEntries = SessionModel::papers().codeLists[list];
+            sortedShown.sort();
+            sortedEntries.sort();
+            if (sortedShown != sortedEntries)
+                return QStringLiteral("the %1 list holds other entries than its code list")
+                    .arg(dropDownNames[list]);
+            m_order[list] = shown;
+        }
+        return QString();
+    }
+
+    bool apply(const Action &a);
+    bool applyToDropDown(const Action &a);
+    bool applyToSearchBox(const Action &a);
+    bool applyToList(const Action &a);
+    bool applyToWindow(const Action &a);
+    bool pickFromPopup(window::PickList *list, int target);
+    bool closePopupWithoutChoosing(window::PickList *list, int moves);
+    bool pressButton(const char *name, bool byKeyboard);
+    bool rowPoint(int position, int cell, QPoint *point);
+    bool emptyPoint(QPoint *point);
+    bool headerPoint(int column, QPoint *point);
+    bool reachable(QWidget *widget, QPoint point);
+    void resizeTo(QSize size);
+
+    QString compare();
+    QString compareRows();
+    QString compareControls();
+    QString compareRequests();
+    QString compareLayout();
+    QString compareLaidOut(const Snapshot &now);
+    Snapshot snapshot();
+
+    std::unique_ptr<WindowDriver> m_driver;
+    SessionModel m_model;
+    std::array<QStringList, 3> m_order;
+    Snapshot m_last;
+    int m_layoutsSeen = 0;
+    int m_sinceSettled = 0;
+    std::map<int, int> m_performed; // by kind
+    std::map<int, int> m_skipped;   // by kind
+    int m_performedCount = 0;
+    qint64 m_shownRows = 0;
+};
+
+// While on, the program's warnings make every session differ from the rules.
+void startCollectingWarnings();
+void stopCollectingWarnings();
+
+} // namespace randomsession
