@@ -3,7 +3,6 @@
 #include "shell.h"
 
 #include "errors/runtimeerror.h"
-#include "resultlist/reportlist.h"
 
 #include <cstdio>
 
@@ -21,9 +20,9 @@ PaperOpener::PaperOpener(catalogue::Catalogue &state, Shell &shell)
 {
 }
 
-void PaperOpener::ListView1_ItemClick(const resultlist::ListItem &item)
+void PaperOpener::ListView1_ItemClick(const QString &itemText)
 {
-    m_state.selectedfile = catalogue::Cell(item.text());
+    m_state.selectedfile = catalogue::Cell(itemText);
 }
 
 void PaperOpener::ListView1_DblClick()
@@ -31,7 +30,7 @@ void PaperOpener::ListView1_DblClick()
     openSelectedFile();
 }
 
-void PaperOpener::ListView1_KeyDown(std::int16_t &KeyCode, std::int16_t /*Shift*/)
+void PaperOpener::ListView1_KeyDown(std::int16_t KeyCode, std::int16_t /*Shift*/)
 {
     // Enter opens with any modifier held.
     if (KeyCode == enterKey)

@@ -7,10 +7,6 @@
 #include <cstdint>
 #include <optional>
 
-namespace resultlist {
-class ListItem;
-}
-
 namespace documents {
 
 class Shell;
@@ -26,9 +22,10 @@ class PaperOpener
 public:
     PaperOpener(catalogue::Catalogue &state, Shell &shell);
 
-    void ListView1_ItemClick(const resultlist::ListItem &item);
+    // The clicked row's item text.
+    void ListView1_ItemClick(const QString &itemText);
     void ListView1_DblClick();
-    void ListView1_KeyDown(std::int16_t &KeyCode, std::int16_t Shift);
+    void ListView1_KeyDown(std::int16_t KeyCode, std::int16_t Shift);
     void RunShellExecute(const QString &sTopic, const catalogue::Cell &sFile,
                          const std::optional<QString> &sParams,
                          const std::optional<QString> &sDirectory, int nShowCmd);

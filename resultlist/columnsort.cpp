@@ -1,6 +1,10 @@
 #include "columnsort.h"
 
+#include "errors/runtimeerror.h"
+
+#include <cstdint>
 #include <exception>
+#include <limits>
 #include <optional>
 
 namespace resultlist {
@@ -17,17 +21,26 @@ void skipOnFailure(Step step)
     }
 }
 
+// The sort key of the column under a header; a header that names no column
+// has none.
+std::int16_t sortKeyOf(int headerIndex)
+{
+    if (headerIndex < 1 || headerIndex - 1 > std::numeric_limits<std::int16_t>::max())
+        throw errors::InvalidPropertyValueError();
+    return std::int16_t(headerIndex - 1);
+}
+
 } // namespace
 
-void ListView1_ColumnClick(SortTarget &list, const ColumnHeader &header)
+void ListView1_ColumnClick(SortTarget &list, int headerIndex)
 {
     int savedPointer = defaultPointer; // what comes back if the pointer cannot be read
     skipOnFailure([&] { savedPointer = list.mousePointer(); });
     skipOnFailure([&] { list.setMousePointer(hourglassPointer); });
     skipOnFailure([&] { list.lockWindowUpdate(); });
 
-    std::optional<int> k;
-    skipOnFailure([&] { k = header.index() - 1; });
+    std::optional<std::int16_t> k;
+    skipOnFailure([&] { k = sortKeyOf(headerIndex); });
     bool sameColumn = true; // a failed comparison reverses the direction
     skipOnFailure([&] {
         if (k)
@@ -37,7 +50,7 @@ void ListView1_ColumnClick(SortTarget &list, const ColumnHeader &header)
         skipOnFailure([&] { list.setSortOrder((list.sortOrder() + 1) % 2); });
     } else {
         skipOnFailure([&] { list.setSortOrder(ascending); });
-        skipOnFailure([&] { list.setSortKey(std::int16_t(*k)); });
+        skipOnFailure([&] { list.setSortKey(*k); });
     }
     skipOnFailure([&] { list.setSorted(true); });
 

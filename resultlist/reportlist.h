@@ -1,7 +1,6 @@
 #pragma once
 
 #include "reportlistmodel.h"
-#include "sortkeys.h"
 #include "sorttarget.h"
 
 #include <QTreeView>
@@ -10,21 +9,6 @@
 #include <vector>
 
 namespace resultlist {
-
-// The row a click landed on, as the click handler sees it.
-class ListItem
-{
-public:
-    ListItem() = default;
-    explicit ListItem(QString text)
-        : m_text(std::move(text))
-    {
-    }
-    QString text() const { return m_text; }
-
-private:
-    QString m_text;
-};
 
 // A report-style list: column headers above rows of text cells, kept in the
 // order of one column's text when sorting is on. Sizes are in the window's
@@ -54,9 +38,9 @@ public:
 
     // Column headers, counted from 1 as the program uses them.
     int addColumnHeader(const QString &caption);
-    int columnHeaderCount() const { return int(m_columns.size()); }
-    QString columnCaption(int column) const;
-    int columnAlignment(int column) const;
+    int columnHeaderCount() const { return m_model->columns(); }
+    QString columnCaption(int column) const { return m_model->caption(column - 1); }
+    int columnAlignment(int column) const { return m_model->alignment(column - 1); }
     void setColumnAlignment(int column, int alignment);
     float columnWidth(int column) const;
     void setColumnWidth(int column, float width);
@@ -68,33 +52,36 @@ public:
     void addSubItem(int item, const QString &text);
 
     // What the list shows, by display position from 0.
-    int itemCount() const { return int(m_rows.size()); }
-    QString cellText(int position, int cell) const;
-    QColor itemForeColor(int position) const;
+    int itemCount() const { return m_model->rows().count(); }
+    QString cellText(int position, int cell) const
+    {
+        return m_model->rows().shownAt(position).cells.value(cell);
+    }
+    QColor itemForeColor(int position) const { return m_model->rows().shownAt(position).foreColor; }
 
-    bool isSorted() const { return m_sorted; }
+    bool isSorted() const { return m_model->rows().isSorted(); }
 
     // SortTarget
     int mousePointer() const override { return m_mousePointer; }
     void setMousePointer(int shape) override;
     void lockWindowUpdate() override;
     void unlockWindowUpdate() override;
-    std::int16_t sortKey() const override { return m_sortKey; }
+    std::int16_t sortKey() const override { return m_model->rows().sortKey(); }
     void setSortKey(std::int16_t key) override;
-    int sortOrder() const override { return m_sortOrder; }
+    int sortOrder() const override { return m_model->rows().sortOrder(); }
     void setSortOrder(int order) override;
     void setSorted(bool sorted) override;
 
-    float widthInUnits() const;
+    float widthInUnits() const { return float(width() / m_pixelsPerUnitX); }
     void setWidthInUnits(float width);
-    float heightInUnits() const;
+    float heightInUnits() const { return float(height() / m_pixelsPerUnitY); }
     void setHeightInUnits(float height);
 
 signals:
     void columnClick(int headerIndex);
-    void itemClick(const resultlist::ListItem &item);
+    void itemClick(const QString &itemText);
     void dblClick();
-    void keyDown(std::int16_t &keyCode, std::int16_t shift);
+    void keyDown(std::int16_t keyCode, std::int16_t shift);
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -105,42 +92,19 @@ protected:
                           const QItemSelection &deselected) override;
 
 private:
-    struct Column
-    {
-        QString caption;
-        int alignment = 0;
-        int widthPixels = 0;
-    };
-
     void checkColumn(int column) const;
-    void checkItem(int item) const;
-    int expectedCellCount() const;
     void changed();
-    void orderChanged();
-    void ensureOrder() const;
-    void sortOrderOfRows() const;
-    void updateKeys() const;
     void commit();
     void applyColumnWidths();
     void rememberResizedColumn(int logicalIndex, int newSize);
     void emitItemClick(const QModelIndex &index);
     void emitColumnClick(int logicalIndex);
     Q_INVOKABLE void announceCurrentRow();
-    void moveAccessibleFocusToList();
-    void forgetAccessibleCells();
 
     ReportListModel *m_model;
     double m_pixelsPerUnitX;
     double m_pixelsPerUnitY;
-    std::vector<Column> m_columns;
-    QList<ListRow> m_rows;
-    mutable QList<int> m_order;
-    mutable bool m_orderStale = false;
-    mutable SortKeys m_keys; // of the sort column, per row
-    mutable int m_keysColumn = -1;
-    std::int16_t m_sortKey = 0;
-    int m_sortOrder = ascending;
-    bool m_sorted = false;
+    std::vector<int> m_columnWidths; // in pixels
     int m_mousePointer = defaultPointer;
     int m_batchDepth = 0;
     bool m_viewStale = false;

@@ -106,6 +106,12 @@ private:
     int m_column;
 };
 
+// Readers follow the keyboard focus, and the list's current row while it has it.
+bool readerFollowsCurrentRow(QTreeView *list)
+{
+    return list->hasFocus() && list->currentIndex().isValid() && QAccessible::isActive();
+}
+
 } // namespace
 
 ReportListAccessible::ReportListAccessible(QTreeView *view)
@@ -248,6 +254,34 @@ QAccessibleInterface *reportListAccessible(const QString &className, QObject *ob
     if (list && className == QLatin1String(ReportList::staticMetaObject.className()))
         return new ReportListAccessible(list);
     return nullptr;
+}
+
+void announceFocusedRow(QTreeView *list)
+{
+    if (!readerFollowsCurrentRow(list))
+        return;
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(list);
+    QAccessibleInterface *cell = table ? table->focusChild() : nullptr;
+    if (!cell)
+        return;
+    QAccessibleEvent event(list, QAccessible::Focus);
+    event.setChild(table->indexOfChild(cell));
+    QAccessible::updateAccessibility(&event);
+}
+
+void moveAccessibleFocusToList(QTreeView *list)
+{
+    if (!readerFollowsCurrentRow(list))
+        return;
+    QAccessibleEvent event(list, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
+
+void forgetAccessibleCells(QTreeView *list)
+{
+    QAccessibleTableModelChangeEvent reset(list, QAccessibleTableModelChangeEvent::ModelReset);
+    if (QAccessibleInterface *table = QAccessible::queryAccessibleInterface(list))
+        table->tableInterface()->modelChange(&reset);
 }
 
 } // namespace resultlist

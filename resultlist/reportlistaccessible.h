@@ -59,4 +59,15 @@ private:
 // Makes the accessible interface of a ReportList; for QAccessible::installFactory.
 QAccessibleInterface *reportListAccessible(const QString &className, QObject *object);
 
+// While the list has the focus, tells readers that its current row has it.
+void announceFocusedRow(QTreeView *list);
+// While the list has the focus, moves the readers' focus to the list itself,
+// so that no later event names a cell that a rebuild takes away; the new
+// current row is announced when the rows are in.
+void moveAccessibleFocusToList(QTreeView *list);
+// After a rebuild every cell is a new one: those made for the rows shown
+// before are let go at once, before the new current row is announced. (The
+// item view itself tells readers that the table's content changed.)
+void forgetAccessibleCells(QTreeView *list);
+
 } // namespace resultlist

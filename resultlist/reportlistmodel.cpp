@@ -1,5 +1,8 @@
 #include "reportlistmodel.h"
 
+#include "catalogue/catalogue.h"
+#include "errors/runtimeerror.h"
+
 namespace resultlist {
 
 ReportListModel::ReportListModel(QObject *parent)
@@ -7,30 +10,59 @@ ReportListModel::ReportListModel(QObject *parent)
 {
 }
 
-void ReportListModel::present(ListSnapshot snapshot)
+int ReportListModel::addColumn(const QString &caption)
+{
+    m_columns.append({caption, 0});
+    return columns() - 1;
+}
+
+QString ReportListModel::caption(int column) const
+{
+    catalogue::checkSubscript(column, columns());
+    return m_columns[column].caption;
+}
+
+int ReportListModel::alignment(int column) const
+{
+    catalogue::checkSubscript(column, columns());
+    return m_columns[column].alignment;
+}
+
+void ReportListModel::setAlignment(int column, int alignment)
+{
+    catalogue::checkSubscript(column, columns());
+    if (alignment < 0 || alignment > 2)
+        throw errors::InvalidPropertyValueError();
+    m_columns[column].alignment = alignment;
+}
+
+void ReportListModel::present()
 {
     beginResetModel();
-    m_shown = std::move(snapshot);
+    m_shownRows = m_rows.count();
+    m_shownColumns = columns();
     endResetModel();
 }
 
 int ReportListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_shown.order.size());
+    return parent.isValid() ? 0 : m_shownRows;
 }
 
 int ReportListModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_shown.captions.size());
+    return parent.isValid() ? 0 : m_shownColumns;
 }
 
 QVariant ReportListModel::data(const QModelIndex &index, int role) const
 {
     // Views ask for the current row's text when there is none (the copy key
     // in an empty list); that is no mistake, so only a bad real index warns.
-    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
+    // Rows taken away since they were presented have no data.
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid)
+        || index.row() >= m_rows.count())
         return {};
-    const ListRow &row = m_shown.rows.at(m_shown.order.at(index.row()));
+    const ListRow &row = m_rows.shownAt(index.row());
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole: return row.cells.value(index.column());
@@ -38,21 +70,26 @@ QVariant ReportListModel::data(const QModelIndex &index, int role) const
         if (index.column() == 0 && row.foreColor.isValid())
             return row.foreColor;
         return {};
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(m_shown.alignments.at(index.column()) | Qt::AlignVCenter);
+    case Qt::TextAlignmentRole: return alignmentData(index.column());
     default: return {};
     }
 }
 
 QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= m_shown.captions.size())
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_shownColumns)
         return {};
     if (role == Qt::DisplayRole)
-        return m_shown.captions.at(section);
+        return m_columns.at(section).caption;
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(m_shown.alignments.at(section) | Qt::AlignVCenter);
+        return alignmentData(section);
     return {};
+}
+
+QVariant ReportListModel::alignmentData(int column) const
+{
+    static const Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
+    return QVariant::fromValue(alignments[m_columns.at(column).alignment] | Qt::AlignVCenter);
 }
 
 } // namespace resultlist

@@ -1,38 +1,13 @@
 #pragma once
 
+#include "reportrows.h"
+
 #include <QAbstractTableModel>
-#include <QColor>
-#include <QList>
-#include <QStringList>
 
 namespace resultlist {
 
-// One row of the report list: its cells (the item text first, then the
-// sub-items) and the colour of its first cell.
-struct ListRow
-{
-    QStringList cells;
-    QColor foreColor;
-};
-
-} // namespace resultlist
-
-// Growing a list of rows moves them bytewise instead of copying each.
-Q_DECLARE_TYPEINFO(resultlist::ListRow, Q_RELOCATABLE_TYPE);
-
-namespace resultlist {
-
-// What the view shows of the list: the rows in display order under the
-// column headers.
-struct ListSnapshot
-{
-    QList<ListRow> rows; // in the order they were appended
-    QList<int> order;    // display position -> index into rows
-    QStringList captions;
-    QList<Qt::Alignment> alignments;
-};
-
-// A read-only table model over the last snapshot the list control handed it.
+// A read-only table model that owns the list's rows and column headers. The
+// view sees changes to them when they are presented, with one model reset.
 class ReportListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -40,8 +15,18 @@ class ReportListModel : public QAbstractTableModel
 public:
     explicit ReportListModel(QObject *parent = nullptr);
 
-    // Replaces everything shown with one model reset.
-    void present(ListSnapshot snapshot);
+    ReportRows &rows() { return m_rows; }
+    const ReportRows &rows() const { return m_rows; }
+
+    // Column headers, counted from 0; alignments are 0 left, 1 right, 2 centred.
+    int addColumn(const QString &caption);
+    int columns() const { return int(m_columns.size()); }
+    QString caption(int column) const;
+    int alignment(int column) const;
+    void setAlignment(int column, int alignment);
+
+    // Shows the rows and columns as they are now.
+    void present();
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -49,7 +34,18 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    ListSnapshot m_shown;
+    struct Column
+    {
+        QString caption;
+        int alignment = 0;
+    };
+
+    QVariant alignmentData(int column) const;
+
+    ReportRows m_rows;
+    QList<Column> m_columns;
+    int m_shownRows = 0;
+    int m_shownColumns = 0;
 };
 
 } // namespace resultlist

@@ -38,12 +38,4 @@ public:
     virtual void setSorted(bool sorted) = 0;
 };
 
-// The header a click landed on; its index counts from 1.
-class ColumnHeader
-{
-public:
-    virtual ~ColumnHeader() = default;
-    virtual int index() const = 0;
-};
-
 } // namespace resultlist

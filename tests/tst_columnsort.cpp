@@ -8,7 +8,6 @@
 #include <set>
 #include <string>
 
-using resultlist::ColumnHeader;
 using resultlist::SortTarget;
 
 namespace {
@@ -44,54 +43,6 @@ private:
     }
 };
 
-class Header : public ColumnHeader
-{
-public:
-    Header(int index, bool fails)
-        : m_index(index)
-        , m_fails(fails)
-    {
-    }
-    int index() const override
-    {
-        if (m_fails)
-            throw errors::RuntimeError(91, "Object variable not set");
-        return m_index;
-    }
-
-private:
-    int m_index;
-    bool m_fails;
-};
-
-// Watches the real list's drawing at the moment it is told to sort.
-class DrawingWatch : public SortTarget
-{
-public:
-    explicit DrawingWatch(resultlist::ReportList &list)
-        : m_list(list)
-    {
-    }
-    bool drawingWhileSorting = true;
-
-    int mousePointer() const override { return m_list.mousePointer(); }
-    void setMousePointer(int shape) override { m_list.setMousePointer(shape); }
-    void lockWindowUpdate() override { m_list.lockWindowUpdate(); }
-    void unlockWindowUpdate() override { m_list.unlockWindowUpdate(); }
-    std::int16_t sortKey() const override { return m_list.sortKey(); }
-    void setSortKey(std::int16_t k) override { m_list.setSortKey(k); }
-    int sortOrder() const override { return m_list.sortOrder(); }
-    void setSortOrder(int o) override { m_list.setSortOrder(o); }
-    void setSorted(bool s) override
-    {
-        drawingWhileSorting = m_list.updatesEnabled();
-        m_list.setSorted(s);
-    }
-
-private:
-    resultlist::ReportList &m_list;
-};
-
 } // namespace
 
 class TestColumnSort : public QObject
@@ -108,41 +59,33 @@ void TestColumnSort::stepsSurviveFailures_data()
 {
     QTest::addColumn<QStringList>("failing");
     QTest::addColumn<int>("clicked");
-    QTest::addColumn<bool>("headerFails");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("order");
     QTest::addColumn<int>("pointer");
     QTest::addColumn<bool>("sorted");
 
     const int cross = resultlist::crossPointer;
-    QTest::newRow("other column: ascending by it")
-        << QStringList{} << 3 << false << 2 << 0 << cross << true;
-    QTest::newRow("same column: reversed")
-        << QStringList{} << 2 << false << 1 << 1 << cross << true;
-    QTest::newRow("header unreadable: reversed")
-        << QStringList{} << 3 << true << 1 << 1 << cross << true;
+    QTest::newRow("other column: ascending by it") << QStringList{} << 3 << 2 << 0 << cross << true;
+    QTest::newRow("same column: reversed") << QStringList{} << 2 << 1 << 1 << cross << true;
+    QTest::newRow("header of no column: reversed") << QStringList{} << 0 << 1 << 1 << cross << true;
     QTest::newRow("key unreadable: reversed")
-        << QStringList{"readKey"} << 3 << false << 1 << 1 << cross << true;
+        << QStringList{"readKey"} << 3 << 1 << 1 << cross << true;
     QTest::newRow("order unreadable: unchanged")
-        << QStringList{"readOrder"} << 2 << false << 1 << 0 << cross << true;
+        << QStringList{"readOrder"} << 2 << 1 << 0 << cross << true;
     QTest::newRow("order refused: key still set")
-        << QStringList{"setOrder"} << 4 << false << 3 << 0 << cross << true;
-    QTest::newRow("key refused") << QStringList{"setKey"} << 4 << false << 1 << 0 << cross << true;
-    QTest::newRow("sorting refused")
-        << QStringList{"setSorted"} << 3 << false << 2 << 0 << cross << false;
-    QTest::newRow("lock refused") << QStringList{"lock"} << 3 << false << 2 << 0 << cross << true;
+        << QStringList{"setOrder"} << 4 << 3 << 0 << cross << true;
+    QTest::newRow("key refused") << QStringList{"setKey"} << 4 << 1 << 0 << cross << true;
+    QTest::newRow("sorting refused") << QStringList{"setSorted"} << 3 << 2 << 0 << cross << false;
+    QTest::newRow("lock refused") << QStringList{"lock"} << 3 << 2 << 0 << cross << true;
     QTest::newRow("pointer unreadable: default comes back")
-        << QStringList{"readPointer"} << 3 << false << 2 << 0 << int(resultlist::defaultPointer)
-        << true;
-    QTest::newRow("pointer refused")
-        << QStringList{"setPointer"} << 3 << false << 2 << 0 << cross << true;
+        << QStringList{"readPointer"} << 3 << 2 << 0 << int(resultlist::defaultPointer) << true;
+    QTest::newRow("pointer refused") << QStringList{"setPointer"} << 3 << 2 << 0 << cross << true;
 }
 
 void TestColumnSort::stepsSurviveFailures()
 {
     QFETCH(QStringList, failing);
     QFETCH(int, clicked);
-    QFETCH(bool, headerFails);
     QFETCH(int, key);
     QFETCH(int, order);
     QFETCH(int, pointer);
@@ -151,7 +94,7 @@ void TestColumnSort::stepsSurviveFailures()
     for (const QString &name : failing)
         list.failing.insert(name.toStdString());
 
-    resultlist::ListView1_ColumnClick(list, Header(clicked, headerFails));
+    resultlist::ListView1_ColumnClick(list, clicked);
 
     QCOMPARE(list.key, key);
     QCOMPARE(list.order, order);
@@ -172,9 +115,15 @@ void TestColumnSort::drawingIsSuspendedWhileSorting()
     list.addItem("2.doc");
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
-    DrawingWatch watch(list);
-    resultlist::ListView1_ColumnClick(watch, Header(1, false));
-    QVERIFY(!watch.drawingWhileSorting);
+    int changes = 0;
+    int changesWhileDrawing = 0;
+    connect(list.model(), &QAbstractItemModel::modelReset, this, [&] {
+        ++changes;
+        changesWhileDrawing += list.updatesEnabled() ? 1 : 0;
+    });
+    resultlist::ListView1_ColumnClick(list, 1);
+    QVERIFY(changes > 0);
+    QCOMPARE(changesWhileDrawing, 0);
     QVERIFY(list.updatesEnabled());
     // The key was already 0, so the click reversed the direction.
     QCOMPARE(list.sortOrder(), int(resultlist::descending));

@@ -1,4 +1,4 @@
-// The report list control on its own: order, batching and its settings.
+// The report list control on its own: batching, its view and its settings.
 #include "errors/runtimeerror.h"
 #include "resultlist/reportlist.h"
 
@@ -16,14 +16,6 @@ void fill(ReportList &list, const QStringList &texts)
         const int item = list.addItem(text);
         list.addSubItem(item, QString::number(item));
     }
-}
-
-QStringList shownColumn(const ReportList &list, int cell)
-{
-    QStringList texts;
-    for (int i = 0; i < list.itemCount(); ++i)
-        texts.append(list.cellText(i, cell));
-    return texts;
 }
 
 QStringList viewColumn(const ReportList &list, int column)
@@ -49,11 +41,6 @@ class TestReportList : public QObject
     Q_OBJECT
 
 private slots:
-    void sortsByTextIgnoringCase_data();
-    void sortsByTextIgnoringCase();
-    void sortsBySubItemColumn();
-    void rowsAppendedWhileSortedTakeTheirPlace();
-    void unsortedListKeepsAppendOrder();
     void rowsWrittenBeforeColumnsShowOnceTheyExist();
     void clearKeepsTheColumns();
     void batchReachesTheViewOnceAtItsEnd();
@@ -63,84 +50,6 @@ private slots:
     void keepsTheSavedPointer();
     void copyKeysInAnEmptyListWarnNothing();
 };
-
-void TestReportList::sortsByTextIgnoringCase_data()
-{
-    QTest::addColumn<QStringList>("appended");
-    QTest::addColumn<int>("order");
-    QTest::addColumn<QStringList>("shown");
-    QTest::newRow("file names as text") << QStringList{"2.doc", "11.doc", "101.doc"} << 0
-                                        << QStringList{"101.doc", "11.doc", "2.doc"};
-    QTest::newRow("file names descending") << QStringList{"11.doc", "2.doc", "101.doc"} << 1
-                                           << QStringList{"2.doc", "11.doc", "101.doc"};
-    QTest::newRow("accents beside base letters")
-        << QStringList{"Zoe", "ezra", "Émile", "Eva", "zoë", "Øster", "Olsen"} << 0
-        << QStringList{"Émile", "Eva", "ezra", "Olsen", "Øster", "Zoe", "zoë"};
-    QTest::newRow("case ignored") << QStringList{"beta", "Alpha", "alpha2", "BETA1"} << 0
-                                  << QStringList{"Alpha", "alpha2", "beta", "BETA1"};
-    QTest::newRow("equal keys keep append order")
-        << QStringList{"abc", "ABC", "Abc", "aaa"} << 0 << QStringList{"aaa", "abc", "ABC", "Abc"};
-    QTest::newRow("equal keys keep append order descending")
-        << QStringList{"abc", "ABC", "zz", "Abc"} << 1 << QStringList{"zz", "abc", "ABC", "Abc"};
-    QTest::newRow("blanks and punctuation count")
-        << QStringList{"a b", "ab", "a,c"} << 0 << QStringList{"a b", "a,c", "ab"};
-}
-
-void TestReportList::sortsByTextIgnoringCase()
-{
-    QFETCH(QStringList, appended);
-    QFETCH(int, order);
-    QFETCH(QStringList, shown);
-    ReportList list(1.0, 1.0);
-    list.addColumnHeader("Open");
-    list.setSortOrder(order);
-    list.setSortKey(0);
-    list.setSorted(true);
-    fill(list, appended);
-    QCOMPARE(shownColumn(list, 0), shown);
-    QCOMPARE(viewColumn(list, 0), shown);
-}
-
-void TestReportList::sortsBySubItemColumn()
-{
-    ReportList list(1.0, 1.0);
-    list.addColumnHeader("Open");
-    list.addColumnHeader("Author");
-    const QStringList files{"1.doc", "2.doc", "3.doc"};
-    const QStringList authors{"Weber", "adams", "Mori"};
-    for (int i = 0; i < 3; ++i)
-        list.addSubItem(list.addItem(files[i]), authors[i]);
-    list.setSortKey(1);
-    list.setSorted(true);
-    QCOMPARE(viewColumn(list, 0), (QStringList{"2.doc", "3.doc", "1.doc"}));
-    list.setSortOrder(resultlist::descending);
-    QCOMPARE(viewColumn(list, 1), (QStringList{"Weber", "Mori", "adams"}));
-}
-
-void TestReportList::rowsAppendedWhileSortedTakeTheirPlace()
-{
-    ReportList list(1.0, 1.0);
-    list.addColumnHeader("Open");
-    list.setSorted(true);
-    fill(list, {"m", "c"});
-    fill(list, {"x", "a"});
-    QCOMPARE(viewColumn(list, 0), (QStringList{"a", "c", "m", "x"}));
-    list.clearItems();
-    fill(list, {"q", "b"});
-    QCOMPARE(viewColumn(list, 0), (QStringList{"b", "q"}));
-}
-
-void TestReportList::unsortedListKeepsAppendOrder()
-{
-    ReportList list(1.0, 1.0);
-    list.addColumnHeader("Open");
-    fill(list, {"m", "c", "x"});
-    QCOMPARE(viewColumn(list, 0), (QStringList{"m", "c", "x"}));
-    list.setSorted(true);
-    list.setSorted(false);
-    fill(list, {"a"});
-    QCOMPARE(viewColumn(list, 0), (QStringList{"c", "m", "x", "a"}));
-}
 
 void TestReportList::rowsWrittenBeforeColumnsShowOnceTheyExist()
 {

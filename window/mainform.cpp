@@ -76,19 +76,6 @@ DividingLine lineAt(int x1, int y1, int x2, int y2)
 // Each column's share of the list's width, in header order.
 constexpr double columnShares[] = {0.07, 0.13, 0.33, 0.13, 0.17, 0.13};
 
-class ClickedHeader : public resultlist::ColumnHeader
-{
-public:
-    explicit ClickedHeader(int index)
-        : m_index(index)
-    {
-    }
-    int index() const override { return m_index; }
-
-private:
-    int m_index;
-};
-
 } // namespace
 
 MainForm::MainForm(documents::Shell &shell, QWidget *parent)
@@ -221,16 +208,15 @@ void MainForm::bindEvents()
     connect(Text1, &QLineEdit::textChanged, this,
             [this] { handle([this] { m_search.Text1_Change(); }); });
     connect(ListView1, &resultlist::ReportList::columnClick, this, [this](int index) {
-        handle([&] { resultlist::ListView1_ColumnClick(*ListView1, ClickedHeader(index)); });
+        handle([&] { resultlist::ListView1_ColumnClick(*ListView1, index); });
     });
-    connect(ListView1, &resultlist::ReportList::itemClick, this,
-            [this](const resultlist::ListItem &item) {
-                handle([&] { m_opener.ListView1_ItemClick(item); });
-            });
+    connect(ListView1, &resultlist::ReportList::itemClick, this, [this](const QString &itemText) {
+        handle([&] { m_opener.ListView1_ItemClick(itemText); });
+    });
     connect(ListView1, &resultlist::ReportList::dblClick, this,
             [this] { handle([this] { m_opener.ListView1_DblClick(); }); });
     connect(ListView1, &resultlist::ReportList::keyDown, this,
-            [this](std::int16_t &keyCode, std::int16_t shift) {
+            [this](std::int16_t keyCode, std::int16_t shift) {
                 handle([&] { m_opener.ListView1_KeyDown(keyCode, shift); });
             });
 }

@@ -1,0 +1,20 @@
+#include "legiblecelldelegate.h"
+
+#include "contrast.h"
+
+namespace resultlist {
+
+void LegibleCellDelegate::initStyleOption(QStyleOptionViewItem *option,
+                                          const QModelIndex &index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (!index.data(Qt::ForegroundRole).isValid())
+        return;
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        option->palette.setColor(group, QPalette::Text,
+                                 nearestLegible(option->palette.color(group, QPalette::Text),
+                                                option->palette.color(group, QPalette::Base)));
+    }
+}
+
+} // namespace resultlist

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+namespace resultlist {
+
+// Draws a cell's own text colour where it is legible on the list's ground, as
+// the file names' blue is on a light one, and the nearest legible colour
+// where it is not.
+class LegibleCellDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+};
+
+} // namespace resultlist
