@@ -21,13 +21,14 @@ void skipOnFailure(Step step)
     }
 }
 
-// The sort key of the column under a header; a header that names no column
-// has none.
+// The sort key of the column under a header, read as a 16-bit integer.
 std::int16_t sortKeyOf(int headerIndex)
 {
-    if (headerIndex < 1 || headerIndex - 1 > std::numeric_limits<std::int16_t>::max())
-        throw errors::InvalidPropertyValueError();
-    return std::int16_t(headerIndex - 1);
+    const int key = headerIndex - 1;
+    if (key < std::numeric_limits<std::int16_t>::min()
+        || key > std::numeric_limits<std::int16_t>::max())
+        throw errors::OverflowError();
+    return std::int16_t(key);
 }
 
 } // namespace
