@@ -19,8 +19,8 @@ void writeBuiltinRows(Catalogue &state)
         const BuiltinRow &source = builtinRows[row - 1];
         const char *const texts[] = {source.firstname, source.lastname, source.title, source.track,
                                      source.timeslot,  source.session,  source.file};
-        for (int column = firstname; column <= file; ++column)
-            state.papers(row, column) = Cell(QString::fromUtf8(texts[column - firstname]));
+        for (int c = column::firstname; c <= column::file; ++c)
+            state.papers(row, c) = Cell(QString::fromUtf8(texts[c - column::firstname]));
     }
 }
 

@@ -8,8 +8,9 @@
 
 namespace catalogue {
 
-// Columns of the paper table.
-enum Column : int {
+// Columns of the paper table, in a scope of their own: papers(row, column::file).
+namespace column {
+enum : int {
     visible = 0,
     firstname = 1,
     lastname = 2,
@@ -19,6 +20,7 @@ enum Column : int {
     session = 6,
     file = 7,
 };
+} // namespace column
 
 constexpr int paperRows = 179;  // rows 0..178; row 0 stays empty
 constexpr int paperColumns = 8; // columns 0..7

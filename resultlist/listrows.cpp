@@ -22,7 +22,7 @@ void ListRows::skrivposter()
 {
     m_list.clearItems();
     for (std::int16_t i = 1; i <= m_state.papercount; ++i) {
-        if (m_state.papers(i, catalogue::visible).isTrue())
+        if (m_state.papers(i, catalogue::column::visible).isTrue())
             skrivlinie(i);
     }
 }
@@ -32,14 +32,14 @@ void ListRows::skrivlinie(std::int16_t x)
     using namespace catalogue;
     checkSubscript(x, paperRows);
     const PaperTable &papers = m_state.papers;
-    const int item = m_list.addItem(papers(x, file).text());
+    const int item = m_list.addItem(papers(x, column::file).text());
     m_list.setItemForeColor(item, fileColor);
-    m_list.addSubItem(item, papers(x, lastname).text() % QLatin1String(", ")
-                                % papers(x, firstname).text());
-    m_list.addSubItem(item, papers(x, title).text());
-    m_list.addSubItem(item, m_state.tracks(papers(x, track).toInt16()).text());
-    m_list.addSubItem(item, m_state.sessions(papers(x, session).toInt16()).text());
-    m_list.addSubItem(item, m_state.timeslots(papers(x, timeslot).toInt16()).text());
+    m_list.addSubItem(item, papers(x, column::lastname).text() % QLatin1String(", ")
+                                % papers(x, column::firstname).text());
+    m_list.addSubItem(item, papers(x, column::title).text());
+    m_list.addSubItem(item, m_state.tracks(papers(x, column::track).toInt16()).text());
+    m_list.addSubItem(item, m_state.sessions(papers(x, column::session).toInt16()).text());
+    m_list.addSubItem(item, m_state.timeslots(papers(x, column::timeslot).toInt16()).text());
 }
 
 } // namespace resultlist

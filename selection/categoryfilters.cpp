@@ -53,9 +53,9 @@ void CategoryFilters::Combo3_Click()
 void CategoryFilters::tjekalle()
 {
     indlaesalle();
-    rejectRowsOtherThan(m_state.trackfilter, track);
-    rejectRowsOtherThan(m_state.timeslotfilter, timeslot);
-    rejectRowsOtherThan(m_state.sessionfilter, session);
+    rejectRowsOtherThan(m_state.trackfilter, column::track);
+    rejectRowsOtherThan(m_state.timeslotfilter, column::timeslot);
+    rejectRowsOtherThan(m_state.sessionfilter, column::session);
     m_rows.skrivposter();
     if (!m_searchBox.text().isEmpty())
         m_search.filtersearch();
@@ -67,14 +67,14 @@ void CategoryFilters::rejectRowsOtherThan(std::int16_t filter, int column)
         return;
     for (std::int16_t i = 1; i <= m_state.papercount; ++i) {
         if (m_state.papers(i, column).toInt16() != filter)
-            m_state.papers(i, visible) = Cell(false);
+            m_state.papers(i, column::visible) = Cell(false);
     }
 }
 
 void CategoryFilters::indlaesalle()
 {
     for (std::int16_t i = 1; i <= m_state.papercount; ++i)
-        m_state.papers(i, visible) = Cell(true);
+        m_state.papers(i, column::visible) = Cell(true);
     for (std::int16_t i = 1; i <= m_state.papercount; ++i)
         m_rows.skrivlinie(i);
 }

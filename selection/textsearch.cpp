@@ -30,7 +30,7 @@ void TextSearch::filtersearch()
     const QString searchText = m_searchBox.text();
     m_list.clearItems();
     for (std::int16_t i = 1; i <= m_state.papercount; ++i) {
-        if (m_state.papers(i, catalogue::visible).isTrue() && matches(i, searchText))
+        if (m_state.papers(i, catalogue::column::visible).isTrue() && matches(i, searchText))
             m_rows.skrivlinie(i);
     }
 }
@@ -38,10 +38,10 @@ void TextSearch::filtersearch()
 bool TextSearch::matches(int row, const QString &searchText) const
 {
     using namespace catalogue;
-    const auto contains = [&](int column) {
-        return m_state.papers(row, column).text().contains(searchText, Qt::CaseInsensitive);
+    const auto contains = [&](int cell) {
+        return m_state.papers(row, cell).text().contains(searchText, Qt::CaseInsensitive);
     };
-    return contains(firstname) || contains(lastname) || contains(title);
+    return contains(column::firstname) || contains(column::lastname) || contains(column::title);
 }
 
 void TextSearch::Command1_Click()

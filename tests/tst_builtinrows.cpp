@@ -127,7 +127,7 @@ void TestBuiltinRows::initTestCase()
     m_state.papercount = builtinPaperCount;
     writeBuiltinRows(m_state);
     for (int row = 1; row <= m_state.papercount; ++row) {
-        const QString fileName = text(row, file);
+        const QString fileName = text(row, column::file);
         if (m_papers.isEmpty() || m_papers.last().file != fileName)
             m_papers.append({fileName, row, 0});
         ++m_papers.last().rowCount;
@@ -147,8 +147,8 @@ TestBuiltinRows::distinctTitles(const std::function<bool(const QString &)> &keep
 {
     QSet<QString> result;
     for (int row = 1; row <= m_state.papercount; ++row) {
-        if (keep(text(row, title)))
-            result.insert(text(row, title));
+        if (keep(text(row, column::title)))
+            result.insert(text(row, column::title));
     }
     return result;
 }
@@ -180,9 +180,9 @@ Authors TestBuiltinRows::authors() const
 {
     QHash<QString, QSet<QString>> papersOfAuthor;
     for (int row = 1; row <= m_state.papercount; ++row) {
-        const QString author = withoutTrailingBlanks(text(row, firstname)) + u'\n'
-                               + withoutTrailingBlanks(text(row, lastname));
-        papersOfAuthor[author].insert(text(row, file));
+        const QString author = withoutTrailingBlanks(text(row, column::firstname)) + u'\n'
+                               + withoutTrailingBlanks(text(row, column::lastname));
+        papersOfAuthor[author].insert(text(row, column::file));
     }
     Authors result{int(papersOfAuthor.size()), 0, 0};
     for (const QSet<QString> &files : std::as_const(papersOfAuthor)) {
@@ -204,14 +204,15 @@ void TestBuiltinRows::everyRowHoldsTextCodesAndFile()
     const int highest[] = {0, 0, 0, 0, trackSlots - 1, timeslotSlots - 1, sessionSlots - 2};
 
     for (int row = 1; row <= m_state.papercount; ++row) {
-        for (int column = firstname; column <= file; ++column)
-            QVERIFY2(m_state.papers(row, column).isText(), qPrintable(QString::number(row)));
-        for (int column = track; column <= session; ++column) {
-            QVERIFY2(codeText.match(text(row, column)).hasMatch(), qPrintable(text(row, column)));
-            QVERIFY(code(row, column) >= 1 && code(row, column) <= highest[column]);
+        for (int c = column::firstname; c <= column::file; ++c)
+            QVERIFY2(m_state.papers(row, c).isText(), qPrintable(QString::number(row)));
+        for (int c = column::track; c <= column::session; ++c) {
+            QVERIFY2(codeText.match(text(row, c)).hasMatch(), qPrintable(text(row, c)));
+            QVERIFY(code(row, c) >= 1 && code(row, c) <= highest[c]);
         }
-        QVERIFY2(fileName.match(text(row, file)).hasMatch(), qPrintable(text(row, file)));
-        QVERIFY(text(row, file).size() >= 5 && text(row, file).size() <= 7);
+        QVERIFY2(fileName.match(text(row, column::file)).hasMatch(),
+                 qPrintable(text(row, column::file)));
+        QVERIFY(text(row, column::file).size() >= 5 && text(row, column::file).size() <= 7);
     }
 }
 
@@ -267,24 +268,25 @@ void TestBuiltinRows::counts_data()
 
     add("papers with two titles", 1, [this] {
         return papersWhere([this](const Paper &p) {
-            return p.rowCount == 2 && texts(p.firstRow, 2, title).size() == 2;
+            return p.rowCount == 2 && texts(p.firstRow, 2, column::title).size() == 2;
         });
     });
-    add("papers with differing titles", 1, [this] { return papersWithSeveral(title); });
-    add("papers with differing sessions", 2, [this] { return papersWithSeveral(session); });
+    add("papers with differing titles", 1, [this] { return papersWithSeveral(column::title); });
+    add("papers with differing sessions", 2, [this] { return papersWithSeveral(column::session); });
     add("papers with one row in another session", 2, [this] {
         return papersWhere([this](const Paper &p) {
             QHash<QString, int> rowsOfSession;
             for (int r = p.firstRow; r < p.firstRow + p.rowCount; ++r)
-                ++rowsOfSession[text(r, session)];
+                ++rowsOfSession[text(r, column::session)];
             return rowsOfSession.size() == 2
                    && std::min(rowsOfSession.begin().value(),
                                std::next(rowsOfSession.begin()).value())
                           == 1;
         });
     });
-    add("papers with differing tracks", 0, [this] { return papersWithSeveral(track); });
-    add("papers with differing timeslots", 0, [this] { return papersWithSeveral(timeslot); });
+    add("papers with differing tracks", 0, [this] { return papersWithSeveral(column::track); });
+    add("papers with differing timeslots", 0,
+        [this] { return papersWithSeveral(column::timeslot); });
 
     const auto endsInBlank = [](const QString &t) { return t.endsWith(u' '); };
     const auto hasDoubleBlank = [](const QString &t) { return t.contains(QStringLiteral("  ")); };
@@ -295,12 +297,12 @@ void TestBuiltinRows::counts_data()
     const auto titlesWhere = [this](const std::function<bool(const QString &)> &keep) {
         return Count([=, this] { return int(distinctTitles(keep).size()); });
     };
-    add("given names ending in a blank", 64, rowsWhoseCell(firstname, endsInBlank));
-    add("family names ending in a blank", 14, rowsWhoseCell(lastname, endsInBlank));
-    add("title rows ending in a blank", 12, rowsWhoseCell(title, endsInBlank));
+    add("given names ending in a blank", 64, rowsWhoseCell(column::firstname, endsInBlank));
+    add("family names ending in a blank", 14, rowsWhoseCell(column::lastname, endsInBlank));
+    add("title rows ending in a blank", 12, rowsWhoseCell(column::title, endsInBlank));
     add("titles ending in a blank", 7, titlesWhere(endsInBlank));
     add("titles with a double blank", 5, titlesWhere(hasDoubleBlank));
-    add("given names with a double blank", 1, rowsWhoseCell(firstname, hasDoubleBlank));
+    add("given names with a double blank", 1, rowsWhoseCell(column::firstname, hasDoubleBlank));
     add("titles with an acute accent", 1,
         titlesWhere([](const QString &t) { return t.contains(QChar(0x00b4)); }));
 }
@@ -320,12 +322,12 @@ void TestBuiltinRows::rowsPerCode_data()
 
     const int perTrack[] = {3, 21, 28, 8, 9, 14, 7, 7, 13, 14, 20, 9, 23, 2};
     for (int i = 0; i < 14; ++i)
-        QTest::addRow("track %d", i + 1) << int(track) << i + 1 << perTrack[i];
+        QTest::addRow("track %d", i + 1) << int(column::track) << i + 1 << perTrack[i];
     const int perTimeslot[] = {3, 24, 34, 36, 34, 27, 20};
     for (int i = 0; i < 7; ++i)
-        QTest::addRow("timeslot %d", i + 1) << int(timeslot) << i + 1 << perTimeslot[i];
-    QTest::newRow("session 1") << int(session) << 1 << 3;
-    QTest::newRow("session 26") << int(session) << 26 << 0;
+        QTest::addRow("timeslot %d", i + 1) << int(column::timeslot) << i + 1 << perTimeslot[i];
+    QTest::newRow("session 1") << int(column::session) << 1 << 3;
+    QTest::newRow("session 26") << int(column::session) << 26 << 0;
 }
 
 void TestBuiltinRows::rowsPerCode()
@@ -341,13 +343,13 @@ void TestBuiltinRows::keynotesAreThreeSingleRows()
     QSet<QString> keynoteFiles;
     int rowsWithCodeOne = 0;
     for (int row = 1; row <= m_state.papercount; ++row) {
-        const bool keynote =
-            code(row, track) == 1 && code(row, timeslot) == 1 && code(row, session) == 1;
-        const bool anyOne =
-            code(row, track) == 1 || code(row, timeslot) == 1 || code(row, session) == 1;
+        const bool keynote = code(row, column::track) == 1 && code(row, column::timeslot) == 1
+                             && code(row, column::session) == 1;
+        const bool anyOne = code(row, column::track) == 1 || code(row, column::timeslot) == 1
+                            || code(row, column::session) == 1;
         rowsWithCodeOne += anyOne ? 1 : 0;
         if (keynote)
-            keynoteFiles.insert(text(row, file));
+            keynoteFiles.insert(text(row, column::file));
     }
     QCOMPARE(keynoteFiles.size(), 3);
     // Code 1 in any column marks a keynote row and nothing else.
@@ -359,9 +361,9 @@ void TestBuiltinRows::sessionsInUse()
     QHash<int, int> rowsOfSession;
     QHash<int, QSet<QPair<int, int>>> placesOfSession;
     for (int row = 1; row <= m_state.papercount; ++row) {
-        const int s = code(row, session);
+        const int s = code(row, column::session);
         ++rowsOfSession[s];
-        placesOfSession[s].insert({code(row, track), code(row, timeslot)});
+        placesOfSession[s].insert({code(row, column::track), code(row, column::timeslot)});
     }
     int fewest = 178;
     int most = 0;
@@ -385,9 +387,9 @@ void TestBuiltinRows::lengths_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<int>("shortest");
     QTest::addColumn<int>("longest");
-    QTest::newRow("given name") << int(firstname) << 2 << 14;
-    QTest::newRow("family name") << int(lastname) << 3 << 22;
-    QTest::newRow("title") << int(title) << 32 << 243;
+    QTest::newRow("given name") << int(column::firstname) << 2 << 14;
+    QTest::newRow("family name") << int(column::lastname) << 3 << 22;
+    QTest::newRow("title") << int(column::title) << 32 << 243;
 }
 
 void TestBuiltinRows::lengths()
@@ -409,12 +411,13 @@ void TestBuiltinRows::namesHaveInitialsAndParticles()
 {
     static const QRegularExpression initialsOnly(QStringLiteral("^([A-Z]\\.)+ *$"));
     static const QRegularExpression leadingInitial(QStringLiteral("^([A-Z]\\. )+\\S"));
-    const int givenInitials =
-        rowsWhere([this](int r) { return initialsOnly.match(text(r, firstname)).hasMatch(); });
-    const int familyInitials =
-        rowsWhere([this](int r) { return leadingInitial.match(text(r, lastname)).hasMatch(); });
+    const int givenInitials = rowsWhere(
+        [this](int r) { return initialsOnly.match(text(r, column::firstname)).hasMatch(); });
+    const int familyInitials = rowsWhere(
+        [this](int r) { return leadingInitial.match(text(r, column::lastname)).hasMatch(); });
     const int particles = rowsWhere([this](int r) {
-        return text(r, lastname).front().isLower() && text(r, lastname).contains(u' ');
+        return text(r, column::lastname).front().isLower()
+               && text(r, column::lastname).contains(u' ');
     });
     QCOMPARE(givenInitials, 1);
     QVERIFY2(familyInitials >= 2, qPrintable(QString::number(familyInitials)));
@@ -426,12 +429,13 @@ void TestBuiltinRows::onlyPrintableLatin1WithAccents()
     int accentedNames = 0;
     int accentedTitles = 0;
     for (int row = 1; row <= m_state.papercount; ++row) {
-        for (int column = firstname; column <= file; ++column) {
-            const QString cell = text(row, column);
+        for (int c = column::firstname; c <= column::file; ++c) {
+            const QString cell = text(row, c);
             QVERIFY2(std::all_of(cell.begin(), cell.end(), isPrintableLatin1), qPrintable(cell));
         }
-        accentedNames += hasAccentedLetter(text(row, firstname) + text(row, lastname)) ? 1 : 0;
-        accentedTitles += hasAccentedLetter(text(row, title)) ? 1 : 0;
+        accentedNames +=
+            hasAccentedLetter(text(row, column::firstname) + text(row, column::lastname)) ? 1 : 0;
+        accentedTitles += hasAccentedLetter(text(row, column::title)) ? 1 : 0;
     }
     QVERIFY(accentedNames > 0);
     QVERIFY(accentedTitles > 0);

@@ -88,9 +88,9 @@ void TestCatalogue::loadingFillsOnlyTheRowsAndNamedSlots()
         QVERIFY(state.papers(0, column).isEmpty());
     for (int row = 1; row <= state.papercount; ++row) {
         // The visible flag is left to the first filter pass.
-        QVERIFY(state.papers(row, visible).isEmpty());
-        for (int column = firstname; column <= file; ++column)
-            QVERIFY(state.papers(row, column).isText());
+        QVERIFY(state.papers(row, column::visible).isEmpty());
+        for (int c = column::firstname; c <= column::file; ++c)
+            QVERIFY(state.papers(row, c).isText());
     }
     for (int i = 0; i < trackSlots; ++i)
         QVERIFY(state.tracks(i).isText());

@@ -294,7 +294,7 @@ void TestMainForm::startupFillsThePickLists()
     QVERIFY(!driver.tracks()->isEditable());
     QCOMPARE(driver.state().papercount, 178);
     QVERIFY(driver.state().sessions(49).isEmpty());
-    QVERIFY(driver.state().papers(0, catalogue::visible).isEmpty());
+    QVERIFY(driver.state().papers(0, catalogue::column::visible).isEmpty());
 }
 
 void TestMainForm::columnsKeepStartupWidthsBeforeLayout()
