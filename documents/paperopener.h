@@ -22,7 +22,6 @@ class PaperOpener
 public:
     PaperOpener(catalogue::Catalogue &state, Shell &shell);
 
-    // The clicked row's item text.
     void ListView1_ItemClick(const QString &itemText);
     void ListView1_DblClick();
     void ListView1_KeyDown(std::int16_t KeyCode, std::int16_t Shift);

@@ -22,7 +22,6 @@ public:
     Collator(const Collator &) = delete;
     Collator &operator=(const Collator &) = delete;
 
-    // Appends the key of text to bytes.
     void appendKey(const QString &text, std::vector<std::uint8_t> &bytes) const;
 
 private:

@@ -80,7 +80,7 @@ ReportList::ReportList(double pixelsPerUnitX, double pixelsPerUnitY, QWidget *pa
 int ReportList::addColumnHeader(const QString &caption)
 {
     m_model->addColumn(caption);
-    m_columnWidths.push_back(header()->defaultSectionSize());
+    m_columnPixelWidths.push_back(header()->defaultSectionSize());
     changed();
     return columnHeaderCount();
 }
@@ -99,13 +99,13 @@ void ReportList::setColumnAlignment(int column, int alignment)
 float ReportList::columnWidth(int column) const
 {
     checkColumn(column);
-    return float(m_columnWidths[column - 1] / m_pixelsPerUnitX);
+    return float(m_columnPixelWidths[column - 1] / m_pixelsPerUnitX);
 }
 
 void ReportList::setColumnWidth(int column, float width)
 {
     checkColumn(column);
-    m_columnWidths[column - 1] = toPixels(width, m_pixelsPerUnitX);
+    m_columnPixelWidths[column - 1] = toPixels(width, m_pixelsPerUnitX);
     if (column <= m_model->columnCount())
         applyColumnWidths();
 }
@@ -205,14 +205,14 @@ void ReportList::applyColumnWidths()
 {
     m_applyingWidths = true;
     for (int i = 0; i < m_model->columnCount(); ++i)
-        header()->resizeSection(i, m_columnWidths[i]);
+        header()->resizeSection(i, m_columnPixelWidths[i]);
     m_applyingWidths = false;
 }
 
 void ReportList::rememberResizedColumn(int logicalIndex, int newSize)
 {
     if (!m_applyingWidths && logicalIndex < columnHeaderCount())
-        m_columnWidths[logicalIndex] = newSize;
+        m_columnPixelWidths[logicalIndex] = newSize;
 }
 
 void ReportList::setWidthInUnits(float width)

@@ -23,7 +23,6 @@ class ReportList : public QTreeView, public SortTarget
 public:
     ReportList(double pixelsPerUnitX, double pixelsPerUnitY, QWidget *parent = nullptr);
 
-    // Holds back the view's update until the outermost batch ends.
     class Batch
     {
     public:
@@ -104,7 +103,7 @@ private:
     ReportListModel *m_model;
     double m_pixelsPerUnitX;
     double m_pixelsPerUnitY;
-    std::vector<int> m_columnWidths; // in pixels
+    std::vector<int> m_columnPixelWidths;
     int m_mousePointer = defaultPointer;
     int m_batchDepth = 0;
     bool m_viewStale = false;

@@ -158,17 +158,19 @@ QAccessibleInterface *ReportListAccessible::child(int index) const
     const int columns = columnCount();
     if (index < 0 || index >= childCount())
         return nullptr;
-    if (const auto known = m_cells.constFind(index); known != m_cells.constEnd())
+    if (const auto known = m_cellByChildIndex.constFind(index);
+        known != m_cellByChildIndex.constEnd())
         return QAccessible::accessibleInterface(*known);
     auto *cell = new ListCell(view(), index / columns - 1, index % columns);
-    m_cells.insert(index, QAccessible::registerAccessibleInterface(cell));
+    m_cellByChildIndex.insert(index, QAccessible::registerAccessibleInterface(cell));
     return cell;
 }
 
 int ReportListAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
     const QAccessible::Id id = QAccessible::uniqueId(const_cast<QAccessibleInterface *>(child));
-    for (auto cell = m_cells.constBegin(); cell != m_cells.constEnd(); ++cell) {
+    for (auto cell = m_cellByChildIndex.constBegin(); cell != m_cellByChildIndex.constEnd();
+         ++cell) {
         if (*cell == id)
             return cell.key();
     }
@@ -243,9 +245,9 @@ void ReportListAccessible::modelChange(QAccessibleTableModelChangeEvent *event)
 
 void ReportListAccessible::forgetCells()
 {
-    for (const QAccessible::Id id : std::as_const(m_cells))
+    for (const QAccessible::Id id : std::as_const(m_cellByChildIndex))
         QAccessible::deleteAccessibleInterface(id);
-    m_cells.clear();
+    m_cellByChildIndex.clear();
 }
 
 QAccessibleInterface *reportListAccessible(const QString &className, QObject *object)

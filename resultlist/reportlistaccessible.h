@@ -53,7 +53,7 @@ private:
     QTreeView *view() const;
     void forgetCells();
 
-    mutable QHash<int, QAccessible::Id> m_cells; // by child index
+    mutable QHash<int, QAccessible::Id> m_cellByChildIndex;
 };
 
 // Makes the accessible interface of a ReportList; for QAccessible::installFactory.

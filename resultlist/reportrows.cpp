@@ -36,7 +36,7 @@ void ReportRows::checkItem(int item) const
 void ReportRows::clear()
 {
     m_rows.clear();
-    m_order.clear();
+    m_rowAtPosition.clear();
     m_keys.truncate(0);
     m_orderStale = false;
 }
@@ -54,7 +54,7 @@ int ReportRows::append(const QString &text, int cellCount)
     if (m_sorted)
         m_orderStale = true;
     else if (!m_orderStale)
-        m_order.append(item);
+        m_rowAtPosition.append(item);
     return item;
 }
 
@@ -79,7 +79,7 @@ const ListRow &ReportRows::shownAt(int position) const
 {
     checkItem(position);
     ensureOrder();
-    return m_rows[m_order[position]];
+    return m_rows[m_rowAtPosition[position]];
 }
 
 void ReportRows::setSortKey(std::int16_t key)
@@ -112,17 +112,17 @@ void ReportRows::ensureOrder() const
     if (!m_orderStale)
         return;
     m_orderStale = false;
-    m_order.resize(m_rows.size());
-    std::iota(m_order.begin(), m_order.end(), 0);
+    m_rowAtPosition.resize(m_rows.size());
+    std::iota(m_rowAtPosition.begin(), m_rowAtPosition.end(), 0);
     if (!m_sorted)
         return;
     updateKeys();
     // A stable sort: rows with equal texts stay in the order they were appended.
     if (m_sortOrder == ascending) {
-        std::stable_sort(m_order.begin(), m_order.end(),
+        std::stable_sort(m_rowAtPosition.begin(), m_rowAtPosition.end(),
                          [this](int a, int b) { return m_keys.less(a, b); });
     } else {
-        std::stable_sort(m_order.begin(), m_order.end(),
+        std::stable_sort(m_rowAtPosition.begin(), m_rowAtPosition.end(),
                          [this](int a, int b) { return m_keys.less(b, a); });
     }
 }

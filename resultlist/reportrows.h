@@ -59,7 +59,7 @@ private:
 
     QList<ListRow> m_rows;
     // Brought up to date when next read: the display order and the sort keys.
-    mutable QList<int> m_order; // display position -> index into m_rows
+    mutable QList<int> m_rowAtPosition;
     mutable bool m_orderStale = false;
     mutable SortKeys m_keys;
     mutable int m_keysColumn = -1;

@@ -14,7 +14,6 @@ enum MousePointer : int {
     lastPointerShape = 15,
 };
 
-// Sort directions of the list.
 enum SortOrder : int {
     ascending = 0,
     descending = 1,

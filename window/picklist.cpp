@@ -143,12 +143,12 @@ void PickList::announceShownEntry()
     if (QAccessible::isActive()) {
         QAccessibleTextInsertEvent inserted(this, 0, shown);
         QAccessible::updateAccessibility(&inserted);
-        if (!m_announced.isEmpty()) {
-            QAccessibleTextRemoveEvent removed(this, int(shown.size()), m_announced);
+        if (!m_lastAnnouncedEntry.isEmpty()) {
+            QAccessibleTextRemoveEvent removed(this, int(shown.size()), m_lastAnnouncedEntry);
             QAccessible::updateAccessibility(&removed);
         }
     }
-    m_announced = shown;
+    m_lastAnnouncedEntry = shown;
 }
 
 } // namespace window

@@ -31,7 +31,7 @@ protected:
 private:
     void announceShownEntry();
 
-    QString m_announced; // the entry assistive technology was last told of
+    QString m_lastAnnouncedEntry;
 };
 
 } // namespace window
