@@ -6,6 +6,7 @@
 #include "picturebutton.h"
 #include "searchbox.h"
 #include "userscale.h"
+#include "windowfonts.h"
 
 #include "catalogue/builtincontent.h"
 #include "resultlist/columnsort.h"
@@ -21,25 +22,6 @@ namespace window {
 const QColor MainForm::pictureBlue(0x8d, 0xb1, 0xc7);
 
 namespace {
-
-QFont windowFont()
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    // Where the family is missing, a sans serif of similar metrics stands in.
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans")});
-    font.setPointSizeF(8.25);
-    font.setWeight(QFont::Normal);
-    return font;
-}
-
-QFont headingFont()
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(9.75);
-    font.setWeight(QFont::Bold);
-    return font;
-}
 
 QLabel *makeLabel(const QString &text, QWidget *parent)
 {
@@ -59,18 +41,11 @@ void fillPickList(PickList &pickList, const catalogue::CellList<Size> &codes, in
     pickList.setText(codes(0).text());
 }
 
-// Left, top, width and height in twips.
-void place(QWidget *control, int left, int top, int width, int height, int tabIndex)
+void placeInTwips(QWidget *control, int left, int top, int width, int height, int tabIndex)
 {
     control->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
                          twipsToPixels(height));
     control->setProperty("TabIndex", tabIndex);
-}
-
-DividingLine lineAt(int x1, int y1, int x2, int y2)
-{
-    return {float(twipsToUnitsX(x1)), float(twipsToUnitsY(y1)), float(twipsToUnitsX(x2)),
-            float(twipsToUnitsY(y2))};
 }
 
 // Each column's share of the list's width, in header order.
@@ -95,8 +70,8 @@ MainForm::MainForm(documents::Shell &shell, QWidget *parent)
     , Label3(makeLabel(QStringLiteral("by timeslot:"), this))
     , Combo2(new PickList(this))
     , ListView1(new resultlist::ReportList(pixelsPerUnitX, pixelsPerUnitY, this))
-    , m_line1(lineAt(360, 1440, 11760, 1440))
-    , m_line2(lineAt(360, 3240, 11760, 3240))
+    , m_line1(lineBetweenTwips(360, 1440, 11760, 1440))
+    , m_line2(lineBetweenTwips(360, 3240, 11760, 3240))
     , m_rows(m_state, *ListView1)
     , m_search(m_state, m_rows, *ListView1, *Text1)
     , m_filters(m_state, m_rows, {*Combo1, *Combo2, *Combo3}, *Text1, m_search)
@@ -144,19 +119,19 @@ void MainForm::createControls()
 
 void MainForm::placeControls()
 {
-    place(Label6, 360, 360, 8775, 255, 12);
-    place(Label5, 360, 960, 1695, 255, 10);
-    place(Text1, 2280, 960, 3975, 285, 1);
-    place(Command1, 6600, 960, 2175, 293, 2);
-    place(Label1, 360, 1680, 1575, 255, 0);
-    place(Command2, 2280, 1648, 2055, 293, 3);
-    place(Label2, 360, 2040, 1575, 255, 7);
-    place(Combo1, 2280, 2040, 6495, 315, 4);
-    place(Label4, 360, 2400, 1575, 255, 9);
-    place(Combo3, 2280, 2400, 6495, 315, 5);
-    place(Label3, 360, 2760, 1575, 255, 8);
-    place(Combo2, 2280, 2760, 6495, 315, 6);
-    place(ListView1, 360, 3600, 11475, 5295, 11);
+    placeInTwips(Label6, 360, 360, 8775, 255, 12);
+    placeInTwips(Label5, 360, 960, 1695, 255, 10);
+    placeInTwips(Text1, 2280, 960, 3975, 285, 1);
+    placeInTwips(Command1, 6600, 960, 2175, 293, 2);
+    placeInTwips(Label1, 360, 1680, 1575, 255, 0);
+    placeInTwips(Command2, 2280, 1648, 2055, 293, 3);
+    placeInTwips(Label2, 360, 2040, 1575, 255, 7);
+    placeInTwips(Combo1, 2280, 2040, 6495, 315, 4);
+    placeInTwips(Label4, 360, 2400, 1575, 255, 9);
+    placeInTwips(Combo3, 2280, 2400, 6495, 315, 5);
+    placeInTwips(Label3, 360, 2760, 1575, 255, 8);
+    placeInTwips(Combo2, 2280, 2760, 6495, 315, 6);
+    placeInTwips(ListView1, 360, 3600, 11475, 5295, 11);
 }
 
 void MainForm::keepLabelsLegible()
@@ -294,10 +269,7 @@ void MainForm::paintEvent(QPaintEvent * /*event*/)
     const QColor onWindow =
         legibleOn(text, palette().color(QPalette::Window), resultlist::lineContrast);
     for (const DividingLine &line : {m_line1, m_line2}) {
-        // The pixels from one end point to the other, both included.
-        const QRect stroke(
-            QPoint(qRound(line.X1 * pixelsPerUnitX), qRound(line.Y1 * pixelsPerUnitY)),
-            QPoint(qRound(line.X2 * pixelsPerUnitX), qRound(line.Y2 * pixelsPerUnitY)));
+        const QRect stroke = pixelsCovered(line);
         painter.fillRect(stroke & picture, onPicture);
         painter.fillRect(stroke & beyond, onWindow);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dividingline.h"
+
 #include "catalogue/catalogue.h"
 #include "documents/paperopener.h"
 #include "resultlist/listrows.h"
@@ -23,15 +25,6 @@ namespace window {
 class PickList;
 class PictureButton;
 class SearchBox;
-
-// A dividing line between two points in the window's units.
-struct DividingLine
-{
-    float X1;
-    float Y1;
-    float X2;
-    float Y2;
-};
 
 // The program's one window: the search row, the filter block and the result
 // list, with the catalogue state and each control's event bound to its routine.
