@@ -37,7 +37,7 @@ public:
 
     // Column headers, counted from 1 as the program uses them.
     int addColumnHeader(const QString &caption);
-    int columnHeaderCount() const { return m_model->columns(); }
+    int columnHeaderCount() const { return m_model->headerCount(); }
     QString columnCaption(int column) const { return m_model->caption(column - 1); }
     int columnAlignment(int column) const { return m_model->alignment(column - 1); }
     void setColumnAlignment(int column, int alignment);

@@ -13,24 +13,24 @@ ReportListModel::ReportListModel(QObject *parent)
 int ReportListModel::addColumn(const QString &caption)
 {
     m_columns.append({caption, 0});
-    return columns() - 1;
+    return headerCount() - 1;
 }
 
 QString ReportListModel::caption(int column) const
 {
-    catalogue::checkSubscript(column, columns());
+    catalogue::checkSubscript(column, headerCount());
     return m_columns[column].caption;
 }
 
 int ReportListModel::alignment(int column) const
 {
-    catalogue::checkSubscript(column, columns());
+    catalogue::checkSubscript(column, headerCount());
     return m_columns[column].alignment;
 }
 
 void ReportListModel::setAlignment(int column, int alignment)
 {
-    catalogue::checkSubscript(column, columns());
+    catalogue::checkSubscript(column, headerCount());
     if (alignment < 0 || alignment > 2)
         throw errors::InvalidPropertyValueError();
     m_columns[column].alignment = alignment;
@@ -40,7 +40,7 @@ void ReportListModel::present()
 {
     beginResetModel();
     m_shownRows = m_rows.count();
-    m_shownColumns = columns();
+    m_shownColumns = headerCount();
     endResetModel();
 }
 

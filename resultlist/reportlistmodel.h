@@ -20,7 +20,7 @@ public:
 
     // Column headers, counted from 0; alignments are 0 left, 1 right, 2 centred.
     int addColumn(const QString &caption);
-    int columns() const { return int(m_columns.size()); }
+    int headerCount() const { return int(m_columns.size()); }
     QString caption(int column) const;
     int alignment(int column) const;
     void setAlignment(int column, int alignment);

@@ -3,17 +3,17 @@
 #include "textcontrol.h"
 #include "textsearch.h"
 
-#include "resultlist/listrows.h"
+#include "resultlist/rowwriter.h"
 
 namespace selection {
 
 using namespace catalogue;
 
-CategoryFilters::CategoryFilters(Catalogue &state, resultlist::ListRows &rows,
+CategoryFilters::CategoryFilters(Catalogue &state, resultlist::RowWriter &rowWriter,
                                  const PickLists &pickLists, TextControl &searchBox,
                                  TextSearch &search)
     : m_state(state)
-    , m_rows(rows)
+    , m_rowWriter(rowWriter)
     , m_pickLists(pickLists)
     , m_searchBox(searchBox)
     , m_search(search)
@@ -56,7 +56,7 @@ void CategoryFilters::tjekalle()
     rejectRowsOtherThan(m_state.trackfilter, column::track);
     rejectRowsOtherThan(m_state.timeslotfilter, column::timeslot);
     rejectRowsOtherThan(m_state.sessionfilter, column::session);
-    m_rows.skrivposter();
+    m_rowWriter.skrivposter();
     if (!m_searchBox.text().isEmpty())
         m_search.filtersearch();
 }
@@ -76,7 +76,7 @@ void CategoryFilters::indlaesalle()
     for (std::int16_t i = 1; i <= m_state.papercount; ++i)
         m_state.papers(i, column::visible) = Cell(true);
     for (std::int16_t i = 1; i <= m_state.papercount; ++i)
-        m_rows.skrivlinie(i);
+        m_rowWriter.skrivlinie(i);
 }
 
 void CategoryFilters::Command2_Click()

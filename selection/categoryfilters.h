@@ -5,7 +5,7 @@
 #include <cstdint>
 
 namespace resultlist {
-class ListRows;
+class RowWriter;
 }
 
 namespace selection {
@@ -24,7 +24,7 @@ public:
         TextControl &sessions;
     };
 
-    CategoryFilters(catalogue::Catalogue &state, resultlist::ListRows &rows,
+    CategoryFilters(catalogue::Catalogue &state, resultlist::RowWriter &rowWriter,
                     const PickLists &pickLists, TextControl &searchBox, TextSearch &search);
 
     // A track, timeslot or session was picked.
@@ -46,7 +46,7 @@ private:
     void rejectRowsOtherThan(std::int16_t filter, int column);
 
     catalogue::Catalogue &m_state;
-    resultlist::ListRows &m_rows;
+    resultlist::RowWriter &m_rowWriter;
     PickLists m_pickLists;
     TextControl &m_searchBox;
     TextSearch &m_search;

@@ -2,15 +2,15 @@
 
 #include "textcontrol.h"
 
-#include "resultlist/listrows.h"
 #include "resultlist/reportlist.h"
+#include "resultlist/rowwriter.h"
 
 namespace selection {
 
-TextSearch::TextSearch(const catalogue::Catalogue &state, resultlist::ListRows &rows,
+TextSearch::TextSearch(const catalogue::Catalogue &state, resultlist::RowWriter &rowWriter,
                        resultlist::ReportList &list, TextControl &searchBox)
     : m_state(state)
-    , m_rows(rows)
+    , m_rowWriter(rowWriter)
     , m_list(list)
     , m_searchBox(searchBox)
 {
@@ -21,7 +21,7 @@ void TextSearch::Text1_Change()
     if (!m_searchBox.text().isEmpty())
         filtersearch();
     else
-        m_rows.skrivposter();
+        m_rowWriter.skrivposter();
 }
 
 void TextSearch::filtersearch()
@@ -31,7 +31,7 @@ void TextSearch::filtersearch()
     m_list.clearItems();
     for (std::int16_t i = 1; i <= m_state.papercount; ++i) {
         if (m_state.papers(i, catalogue::column::visible).isTrue() && matches(i, searchText))
-            m_rows.skrivlinie(i);
+            m_rowWriter.skrivlinie(i);
     }
 }
 

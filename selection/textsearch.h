@@ -3,7 +3,7 @@
 #include "catalogue/catalogue.h"
 
 namespace resultlist {
-class ListRows;
+class RowWriter;
 class ReportList;
 } // namespace resultlist
 
@@ -16,7 +16,7 @@ class TextControl;
 class TextSearch
 {
 public:
-    TextSearch(const catalogue::Catalogue &state, resultlist::ListRows &rows,
+    TextSearch(const catalogue::Catalogue &state, resultlist::RowWriter &rowWriter,
                resultlist::ReportList &list, TextControl &searchBox);
 
     // The search box's text changed.
@@ -30,7 +30,7 @@ private:
     bool matches(int row, const QString &searchText) const;
 
     const catalogue::Catalogue &m_state;
-    resultlist::ListRows &m_rows;
+    resultlist::RowWriter &m_rowWriter;
     resultlist::ReportList &m_list;
     TextControl &m_searchBox;
 };

@@ -72,9 +72,9 @@ MainForm::MainForm(documents::Shell &shell, QWidget *parent)
     , ListView1(new resultlist::ReportList(pixelsPerUnitX, pixelsPerUnitY, this))
     , m_line1(lineBetweenTwips(360, 1440, 11760, 1440))
     , m_line2(lineBetweenTwips(360, 3240, 11760, 3240))
-    , m_rows(m_state, *ListView1)
-    , m_search(m_state, m_rows, *ListView1, *Text1)
-    , m_filters(m_state, m_rows, {*Combo1, *Combo2, *Combo3}, *Text1, m_search)
+    , m_rowWriter(m_state, *ListView1)
+    , m_search(m_state, m_rowWriter, *ListView1, *Text1)
+    , m_filters(m_state, m_rowWriter, {*Combo1, *Combo2, *Combo3}, *Text1, m_search)
     , m_opener(m_state, shell)
 {
     createControls();

@@ -4,7 +4,7 @@
 
 #include "catalogue/catalogue.h"
 #include "documents/paperopener.h"
-#include "resultlist/listrows.h"
+#include "resultlist/rowwriter.h"
 #include "selection/categoryfilters.h"
 #include "selection/textsearch.h"
 
@@ -84,7 +84,7 @@ private:
     resultlist::ReportList *ListView1;
     DividingLine m_line1;
     DividingLine m_line2;
-    resultlist::ListRows m_rows;
+    resultlist::RowWriter m_rowWriter;
     selection::TextSearch m_search;
     selection::CategoryFilters m_filters;
     documents::PaperOpener m_opener;

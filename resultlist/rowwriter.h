@@ -10,10 +10,10 @@ class ReportList;
 
 // Writes catalogue rows into the result list: the file in blue, then author,
 // title, track, session and timeslot.
-class ListRows
+class RowWriter
 {
 public:
-    ListRows(const catalogue::Catalogue &state, ReportList &list);
+    RowWriter(const catalogue::Catalogue &state, ReportList &list);
 
     // Empty the list and write every row that passes the category filters.
     void skrivposter();

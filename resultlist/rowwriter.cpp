@@ -1,4 +1,4 @@
-#include "listrows.h"
+#include "rowwriter.h"
 
 #include "reportlist.h"
 
@@ -12,13 +12,13 @@ const QColor fileColor(0, 0, 255);
 
 } // namespace
 
-ListRows::ListRows(const catalogue::Catalogue &state, ReportList &list)
+RowWriter::RowWriter(const catalogue::Catalogue &state, ReportList &list)
     : m_state(state)
     , m_list(list)
 {
 }
 
-void ListRows::skrivposter()
+void RowWriter::skrivposter()
 {
     m_list.clearItems();
     for (std::int16_t i = 1; i <= m_state.papercount; ++i) {
@@ -27,7 +27,7 @@ void ListRows::skrivposter()
     }
 }
 
-void ListRows::skrivlinie(std::int16_t x)
+void RowWriter::skrivlinie(std::int16_t x)
 {
     using namespace catalogue;
     checkSubscript(x, paperRows);
