@@ -47,8 +47,8 @@ OpenWithDialog::OpenWithDialog(const QString &absolutePath, QWidget *parent)
     , m_path(absolutePath)
     , m_type(contentTypeFor(absolutePath))
     , m_filter(new QLineEdit(this))
-    , m_all(applicationsFor(m_type))
-    , m_applications(new QListWidget(this))
+    , m_allApplications(applicationsFor(m_type))
+    , m_applicationList(new QListWidget(this))
     , m_alwaysUse(new QCheckBox(tr("&Always use this application for this kind of file"), this))
     , m_buttons(new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this))
 {
@@ -67,9 +67,9 @@ OpenWithDialog::OpenWithDialog(const QString &absolutePath, QWidget *parent)
     m_filter->setAccessibleName(tr("Find an application"));
     m_filter->setPlaceholderText(tr("Type to narrow the list"));
     m_filter->installEventFilter(this);
-    m_applications->setObjectName(QStringLiteral("applications"));
-    m_applications->setAccessibleName(tr("Applications"));
-    m_applications->setIconSize(QSize(24, 24));
+    m_applicationList->setObjectName(QStringLiteral("applications"));
+    m_applicationList->setAccessibleName(tr("Applications"));
+    m_applicationList->setIconSize(QSize(24, 24));
     m_alwaysUse->setObjectName(QStringLiteral("alwaysUse"));
     m_buttons->setObjectName(QStringLiteral("buttons"));
 
@@ -80,15 +80,15 @@ OpenWithDialog::OpenWithDialog(const QString &absolutePath, QWidget *parent)
     filterRow->addWidget(filterLabel);
     filterRow->addWidget(m_filter);
     layout->addLayout(filterRow);
-    layout->addWidget(m_applications);
+    layout->addWidget(m_applicationList);
     layout->addWidget(m_alwaysUse);
     layout->addWidget(m_buttons);
     resize(440, 500);
 
     connect(m_filter, &QLineEdit::textChanged, this, &OpenWithDialog::filterApplications);
-    connect(m_applications, &QListWidget::currentItemChanged, this,
+    connect(m_applicationList, &QListWidget::currentItemChanged, this,
             &OpenWithDialog::updateOpenButton);
-    connect(m_applications, &QListWidget::itemActivated, this, &OpenWithDialog::accept);
+    connect(m_applicationList, &QListWidget::itemActivated, this, &OpenWithDialog::accept);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &OpenWithDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &OpenWithDialog::reject);
     filterApplications(QString());
@@ -100,31 +100,32 @@ OpenWithDialog::OpenWithDialog(const QString &absolutePath, QWidget *parent)
 void OpenWithDialog::filterApplications(const QString &text)
 {
     const QString chosen = chosenId();
-    m_applications->clear();
-    for (const DesktopApplication &application : std::as_const(m_all)) {
+    m_applicationList->clear();
+    for (const DesktopApplication &application : std::as_const(m_allApplications)) {
         if (!application.name.contains(text, Qt::CaseInsensitive))
             continue;
-        auto *item = new QListWidgetItem(application.icon, application.name, m_applications);
+        auto *item = new QListWidgetItem(application.icon, application.name, m_applicationList);
         item->setData(idRole, application.id);
         if (application.id == chosen)
-            m_applications->setCurrentItem(item);
+            m_applicationList->setCurrentItem(item);
     }
-    if (m_applications->count() == 0) {
+    if (m_applicationList->count() == 0) {
         // Said in the list itself, where a screen reader reads it; never chosen.
         const QString nothing =
-            m_all.isEmpty() ? tr("No applications are installed.")
-                            : tr("No application\u2019s name contains \u201c%1\u201d.").arg(text);
-        new QListWidgetItem(nothing, m_applications);
-        m_applications->item(0)->setFlags(Qt::ItemIsEnabled);
+            m_allApplications.isEmpty()
+                ? tr("No applications are installed.")
+                : tr("No application\u2019s name contains \u201c%1\u201d.").arg(text);
+        new QListWidgetItem(nothing, m_applicationList);
+        m_applicationList->item(0)->setFlags(Qt::ItemIsEnabled);
     }
-    if (!m_applications->currentItem())
-        m_applications->setCurrentRow(0);
+    if (!m_applicationList->currentItem())
+        m_applicationList->setCurrentRow(0);
     updateOpenButton();
 }
 
 QString OpenWithDialog::chosenId() const
 {
-    const QListWidgetItem *item = m_applications->currentItem();
+    const QListWidgetItem *item = m_applicationList->currentItem();
     return item ? item->data(idRole).toString() : QString();
 }
 
@@ -138,7 +139,7 @@ bool OpenWithDialog::eventFilter(QObject *watched, QEvent *event)
     // The arrow keys move through the list while the user types a filter.
     if (watched == m_filter && event->type() == QEvent::KeyPress
         && movesInList(static_cast<QKeyEvent *>(event))) {
-        QApplication::sendEvent(m_applications, event);
+        QApplication::sendEvent(m_applicationList, event);
         return true;
     }
     return QDialog::eventFilter(watched, event);
@@ -149,7 +150,7 @@ void OpenWithDialog::accept()
     const QString id = chosenId();
     if (id.isEmpty())
         return;
-    const QString name = m_applications->currentItem()->text();
+    const QString name = m_applicationList->currentItem()->text();
     QString error;
     if (m_alwaysUse->isChecked() && !setDefaultFor(id, m_type, &error)) {
         tellFailure(

@@ -36,8 +36,8 @@ private:
     QString m_path;
     QByteArray m_type;
     QLineEdit *m_filter;
-    QList<DesktopApplication> m_all;
-    QListWidget *m_applications;
+    QList<DesktopApplication> m_allApplications;
+    QListWidget *m_applicationList;
     QCheckBox *m_alwaysUse;
     QDialogButtonBox *m_buttons;
 };
