@@ -19,7 +19,7 @@ public:
 
     void AddItem(const QString &text) { addItem(text); }
     QString text() const override { return currentText(); }
-    // Throws errors::RuntimeError when the text is none of the entries.
+    // Throws errors::PropertyReadOnlyError when the text is none of the entries.
     void setText(const QString &text) override;
 
 signals:
