@@ -64,20 +64,20 @@ const char searchText[] = "media";
 // cannot, or the state is unknown.
 bool reach(WindowDriver &driver, const QString &state)
 {
-    if (state == "track" || state == "sort reset") {
+    if (state == "track filter" || state == "sort reset") {
         if (!WindowDriver::pick(driver.tracks(), cataloguenames::track(3)))
             return false;
         if (state == "sort reset")
             driver.clickButton("Command2");
-    } else if (state == "search" || state == "search reset") {
+    } else if (state == "search typed" || state == "search reset") {
         driver.type(QString::fromLatin1(searchText));
         if (state == "search reset")
             driver.clickButton("Command1");
-    } else if (state == "sorted by title") {
+    } else if (state == "header click") {
         driver.clickHeader(3);
     } else if (state == "list focused") {
         driver.list()->setFocus();
-    } else if (state == "unused session") {
+    } else if (state == "no rows") {
         return WindowDriver::pick(driver.sessions(), cataloguenames::session(26));
     } else {
         return state == "start-up";
@@ -95,50 +95,46 @@ private slots:
     void controlsHaveNamesAndRoles_data();
     void controlsHaveNamesAndRoles();
     void everyFocusableControlIsNamed();
-    void fieldsAreLabelledByTheirLabels_data();
-    void fieldsAreLabelledByTheirLabels();
-    void listIsATableOfTheShownCells_data();
-    void listIsATableOfTheShownCells();
-    void listWithRowsHasCurrentRowWithoutSelecting_data();
-    void listWithRowsHasCurrentRowWithoutSelecting();
-    void clickSelectsRowAndMakesItCurrent();
+    void listIsATableOfTheShownCellsWithACurrentRow_data();
+    void listIsATableOfTheShownCellsWithACurrentRow();
+    void clickSelectsRowAndRebuildLetsGoOfIt();
     void pickListsReadTheEntryTheKeysPick();
-    void rebuildLetsGoOfTheCellsShownBefore();
 };
 
 void TestAccessibility::controlsHaveNamesAndRoles_data()
 {
-    QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QAccessible::Role>("role");
-    QTest::newRow("search box") << "Text1"
-                                << "Search author or title:" << QAccessible::EditableText;
-    QTest::newRow("reset search") << "Command1"
-                                  << "Reset Search" << QAccessible::Button;
-    QTest::newRow("reset sort") << "Command2"
-                                << "Reset Sort Criteria" << QAccessible::Button;
-    QTest::newRow("tracks") << "Combo1"
-                            << "by track:" << QAccessible::ComboBox;
-    QTest::newRow("sessions") << "Combo3"
-                              << "by session:" << QAccessible::ComboBox;
-    QTest::newRow("timeslots") << "Combo2"
-                               << "by timeslot:" << QAccessible::ComboBox;
-    QTest::newRow("list") << "ListView1"
-                          << "Papers" << QAccessible::Tree;
+    QTest::addColumn<QString>("label"); // the label that labels it, if any
+    // Each row is named after its control.
+    const auto add = [](const char *control, const char *name, QAccessible::Role role,
+                        const char *label = "") {
+        QTest::newRow(control) << QString::fromLatin1(name) << role << QString::fromLatin1(label);
+    };
+    add("Text1", "Search author or title:", QAccessible::EditableText, "Label5");
+    add("Command1", "Reset Search", QAccessible::Button);
+    add("Command2", "Reset Sort Criteria", QAccessible::Button);
+    add("Combo1", "by track:", QAccessible::ComboBox, "Label2");
+    add("Combo3", "by session:", QAccessible::ComboBox, "Label4");
+    add("Combo2", "by timeslot:", QAccessible::ComboBox, "Label3");
+    add("ListView1", "Papers", QAccessible::Tree);
 }
 
 void TestAccessibility::controlsHaveNamesAndRoles()
 {
-    QFETCH(QString, control);
     QFETCH(QString, name);
     QFETCH(QAccessible::Role, role);
+    QFETCH(QString, label);
     WindowDriver driver;
-    QWidget *widget = driver.control(control.toLatin1().constData());
-    QAccessibleInterface *iface = accessible(widget);
+    QAccessibleInterface *iface = accessible(driver.control(QTest::currentDataTag()));
     QCOMPARE(spokenName(iface), name);
     QCOMPARE(iface->text(QAccessible::Name), name); // for readers that take no label
     QCOMPARE(iface->role(), role);
     QVERIFY(iface->state().focusable);
+    const auto relations = iface->relations(QAccessible::Label);
+    QCOMPARE(relations.size(), label.isEmpty() ? 0 : 1);
+    if (!label.isEmpty())
+        QCOMPARE(relations.first().first->object(), driver.control(label.toLatin1().constData()));
 }
 
 void TestAccessibility::everyFocusableControlIsNamed()
@@ -156,53 +152,29 @@ void TestAccessibility::everyFocusableControlIsNamed()
     QCOMPARE(focusable, named);
 }
 
-void TestAccessibility::fieldsAreLabelledByTheirLabels_data()
+void TestAccessibility::listIsATableOfTheShownCellsWithACurrentRow_data()
 {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("label");
-    QTest::newRow("search box") << "Text1"
-                                << "Label5";
-    QTest::newRow("tracks") << "Combo1"
-                            << "Label2";
-    QTest::newRow("sessions") << "Combo3"
-                              << "Label4";
-    QTest::newRow("timeslots") << "Combo2"
-                               << "Label3";
-}
-
-void TestAccessibility::fieldsAreLabelledByTheirLabels()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, label);
-    WindowDriver driver;
-    const auto relations =
-        accessible(driver.control(field.toLatin1().constData()))->relations(QAccessible::Label);
-    QCOMPARE(relations.size(), 1);
-    QCOMPARE(relations.first().first->object(), driver.control(label.toLatin1().constData()));
-}
-
-void TestAccessibility::listIsATableOfTheShownCells_data()
-{
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<QStringList>("files");
-    const auto all = [](const BuiltinRow &) { return true; };
-    const auto inTrack = [](const BuiltinRow &r) { return atoi(r.track) == 3; };
-    const auto found = [](const BuiltinRow &r) {
+    QTest::addColumn<QStringList>("files"); // each row is named after the state it reaches
+    const QStringList all = filesWhere([](const BuiltinRow &) { return true; });
+    QTest::newRow("start-up") << all;
+    QTest::newRow("track filter") << filesWhere(
+        [](const BuiltinRow &r) { return atoi(r.track) == 3; });
+    QTest::newRow("search typed") << filesWhere([](const BuiltinRow &r) {
         return cataloguenames::containsText(r, QString::fromLatin1(searchText));
-    };
-    QTest::newRow("start-up") << "start-up" << filesWhere(all);
-    QTest::newRow("track filter") << "track" << filesWhere(inTrack);
-    QTest::newRow("search") << "search" << filesWhere(found);
-    QTest::newRow("sorted by title") << "sorted by title" << filesWhere(all);
-    QTest::newRow("no rows") << "unused session" << QStringList();
+    });
+    QTest::newRow("search reset") << all;
+    QTest::newRow("header click") << all;
+    QTest::newRow("sort reset") << all;
+    QTest::newRow("list focused") << all;
+    QTest::newRow("no rows") << QStringList();
 }
 
-void TestAccessibility::listIsATableOfTheShownCells()
+void TestAccessibility::listIsATableOfTheShownCellsWithACurrentRow()
 {
-    QFETCH(QString, state);
     QFETCH(QStringList, files);
     WindowDriver driver;
-    QVERIFY2(reach(driver, state), qPrintable(state));
+    QVERIFY(driver.showWindow());
+    QVERIFY2(reach(driver, QTest::currentDataTag()), QTest::currentDataTag());
     QAccessibleTableInterface *cells = table(driver);
     QVERIFY(cells);
     QCOMPARE(cells->rowCount(), files.size());
@@ -225,50 +197,27 @@ void TestAccessibility::listIsATableOfTheShownCells()
     // ... and they are the catalogue's rows that the state selects.
     readFiles.sort();
     QCOMPARE(readFiles, files);
-}
 
-void TestAccessibility::listWithRowsHasCurrentRowWithoutSelecting_data()
-{
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<bool>("hasRows");
-    QTest::newRow("start-up") << "start-up" << true;
-    QTest::newRow("track filter") << "track" << true;
-    QTest::newRow("search typed") << "search" << true;
-    QTest::newRow("search reset") << "search reset" << true;
-    QTest::newRow("header click") << "sorted by title" << true;
-    QTest::newRow("sort reset") << "sort reset" << true;
-    QTest::newRow("list focused") << "list focused" << true;
-    QTest::newRow("no rows") << "unused session" << false;
-}
-
-void TestAccessibility::listWithRowsHasCurrentRowWithoutSelecting()
-{
-    QFETCH(QString, state);
-    QFETCH(bool, hasRows);
-    WindowDriver driver;
-    QVERIFY(driver.showWindow());
-    QVERIFY2(reach(driver, state), qPrintable(state));
-    QAccessibleTableInterface *cells = table(driver);
-    QCOMPARE(cells->rowCount() > 0, hasRows);
+    // A list with rows has a current row to land on; being current is not being clicked.
     const int row = currentRow(driver);
-    if (hasRows) {
+    if (files.isEmpty()) {
+        QCOMPARE(row, -1);
+    } else {
         QVERIFY2(row >= 0 && row < cells->rowCount(), qPrintable(QString::number(row)));
         QVERIFY(cells->cellAt(row, 0)->state().focused);
-    } else {
-        QCOMPARE(row, -1);
     }
-    // Being current is not being clicked.
     QCOMPARE(cells->selectedCellCount(), 0);
     QCOMPARE(cells->selectedRows(), QList<int>());
     QCOMPARE(driver.state().selectedfile.text(), QString());
 }
 
-void TestAccessibility::clickSelectsRowAndMakesItCurrent()
+void TestAccessibility::clickSelectsRowAndRebuildLetsGoOfIt()
 {
     WindowDriver driver;
     QVERIFY(driver.showWindow());
     QAccessibleTableInterface *cells = table(driver);
     const QString file = cellText(cells, 4, 0);
+    const QAccessible::Id shownBefore = QAccessible::uniqueId(cells->cellAt(0, 0));
     driver.clickRow(4);
     QCOMPARE(driver.state().selectedfile.text(), file);
     QCOMPARE(currentRow(driver), 4);
@@ -279,6 +228,10 @@ void TestAccessibility::clickSelectsRowAndMakesItCurrent()
     QVERIFY(WindowDriver::pick(driver.tracks(), cataloguenames::track(3)));
     QCOMPARE(currentRow(driver), 0);
     QCOMPARE(driver.state().selectedfile.text(), file);
+    // A reader holding on to a cell shown before learns that it is gone, not what
+    // another row shows.
+    QCOMPARE(QAccessible::accessibleInterface(shownBefore), nullptr);
+    QCOMPARE(cellText(table(driver), 0, 0), driver.shownRows().first().first());
 }
 
 void TestAccessibility::pickListsReadTheEntryTheKeysPick()
@@ -300,16 +253,6 @@ void TestAccessibility::pickListsReadTheEntryTheKeysPick()
         QCOMPARE(std::pair(start, end), std::pair(0, int(pickList->currentText().size())));
         QCOMPARE(iface->text(QAccessible::Name), label);
     }
-}
-
-void TestAccessibility::rebuildLetsGoOfTheCellsShownBefore()
-{
-    WindowDriver driver;
-    const QAccessible::Id shownBefore = QAccessible::uniqueId(table(driver)->cellAt(0, 0));
-    QVERIFY(WindowDriver::pick(driver.tracks(), cataloguenames::track(3)));
-    // A reader holding on to it learns that it is gone, not what another row shows.
-    QCOMPARE(QAccessible::accessibleInterface(shownBefore), nullptr);
-    QCOMPARE(cellText(table(driver), 0, 0), driver.shownRows().first().first());
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -116,6 +116,7 @@ void TestColumnSort::drawingIsSuspendedWhileSorting()
     list.addItem("2.doc");
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
+    list.setMousePointer(resultlist::crossPointer);
     int changes = 0;
     int changesWhileDrawing = 0;
     connect(list.model(), &QAbstractItemModel::modelReset, this, [&] {
@@ -126,6 +127,7 @@ void TestColumnSort::drawingIsSuspendedWhileSorting()
     QVERIFY(changes > 0);
     QCOMPARE(changesWhileDrawing, 0);
     QVERIFY(list.updatesEnabled());
+    QCOMPARE(list.cursor().shape(), Qt::CrossCursor); // the pointer comes back as it was
     // The key was already 0, so the click reversed the direction.
     QCOMPARE(list.sortOrder(), int(resultlist::descending));
     QCOMPARE(list.model()->index(0, 0).data().toString(), QStringLiteral("2.doc"));
