@@ -14,15 +14,6 @@
 
 namespace {
 
-QImage rendered(QSvgRenderer &renderer, int size)
-{
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    renderer.render(&painter);
-    return image;
-}
-
 int channelDifference(QRgb a, QRgb b)
 {
     return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
@@ -54,7 +45,10 @@ void TestAppIcon::scalableIconMatchesTheDrawing()
     QFETCH(int, size);
     QSvgRenderer renderer(QStringLiteral(SCALABLE_ICON));
     QVERIFY(renderer.isValid());
-    const QImage svg = rendered(renderer, size);
+    QImage svg(size, size, QImage::Format_ARGB32_Premultiplied);
+    svg.fill(Qt::transparent);
+    QPainter painter(&svg);
+    renderer.render(&painter);
     const QImage drawn =
         window::drawAppIcon(size).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QCOMPARE(svg.pixel(0, 0), drawn.pixel(0, 0)); // both transparent around the sheet
