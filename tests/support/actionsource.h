@@ -11,6 +11,8 @@ namespace randomsession {
 // One thing a user does, with everything needed to do it again.
 struct Action
 {
+    // Grouped by the control they act on: the drop-down lists, the search
+    // box, the two buttons, the list and the window.
     enum Kind {
         PickByKeys,
         PickByWheel,
@@ -60,6 +62,7 @@ struct Action
 QString quoted(const QString &text);
 // The action as a user would be told to do it again.
 QString describe(const Action &a);
+const char *kindName(Action::Kind kind);
 
 class Session;
 // Picks the actions of a session from one seeded generator.

@@ -93,17 +93,15 @@ private:
         QCollator collator = cataloguenames::readersCollator();
         collator.setNumericMode(false);
         for (int key = 0; key < 6; ++key) {
-            QList<int> ascending(rows.size());
-            std::iota(ascending.begin(), ascending.end(), 0);
-            QList<int> descending = ascending;
-            std::stable_sort(ascending.begin(), ascending.end(), [&](int a, int b) {
-                return collator.compare(rows[a].cells[key], rows[b].cells[key]) < 0;
-            });
-            std::stable_sort(descending.begin(), descending.end(), [&](int a, int b) {
-                return collator.compare(rows[b].cells[key], rows[a].cells[key]) < 0;
-            });
-            m_orders[key][0] = ascending;
-            m_orders[key][1] = descending;
+            for (int direction : {0, 1}) {
+                QList<int> &order = m_orders[key][direction];
+                order.resize(rows.size());
+                std::iota(order.begin(), order.end(), 0);
+                std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+                    const int c = collator.compare(rows[a].cells[key], rows[b].cells[key]);
+                    return direction == 0 ? c < 0 : c > 0;
+                });
+            }
         }
     }
 
@@ -137,11 +135,7 @@ public:
     void pick(int list, const QString &text)
     {
         m_dropDownText[list] = text;
-        const QStringList &entries = papers().codeLists[list];
-        for (int i = 0; i < entries.size(); ++i) {
-            if (entries[i] == text)
-                m_filter[list] = i;
-        }
+        m_filter[list] = int(papers().codeLists[list].indexOf(text));
     }
     void resetFilters()
     {
@@ -210,10 +204,9 @@ public:
         m_size = clientSize;
         layOut();
     }
-    void minimise() { m_minimised = true; }
-    void restore()
+    void setMinimised(bool minimised)
     {
-        m_minimised = false;
+        m_minimised = minimised;
         layOut();
     }
 
