@@ -87,7 +87,7 @@ QString describe(const Action &a)
 
 Action ActionSource::next(const Session &session)
 {
-    if (session.minimised())
+    if (session.model().minimised())
         return windowAction(session);
     if (session.model().shownRows().isEmpty() && chance(50))
         return widening(session);
@@ -181,11 +181,10 @@ Action ActionSource::listAction(const Session &session)
         return {Action::ClickEmpty};
     if (roll < 65)
         return {Action::DoubleClickEmpty};
-    Action key{Action::KeyInList};
     static const QList<Qt::KeyboardModifiers> modifiers = {
         Qt::NoModifier,      Qt::NoModifier,  Qt::ShiftModifier,
         Qt::ControlModifier, Qt::AltModifier, Qt::ShiftModifier | Qt::ControlModifier};
-    key.modifiers = oneOf(modifiers);
+    Action key{.kind = Action::KeyInList, .modifiers = oneOf(modifiers)};
     if (chance(55)) {
         key.key = chance(75) ? Qt::Key_Return : Qt::Key_Enter;
         if (key.key == Qt::Key_Enter)
@@ -205,23 +204,16 @@ Action ActionSource::listAction(const Session &session)
 
 Action ActionSource::windowAction(const Session &session)
 {
+    static const QList<int> answers = {42, 31, 31, 2, 32, 33, 0};
+    const bool minimised = session.model().minimised();
     const int roll = below(100);
-    if (session.minimised()) {
-        if (roll < 65)
-            return {Action::Restore};
-        Action resize{Action::Resize};
-        resize.size = someSize();
-        return resize;
-    }
-    if (roll < 20) {
-        static const QList<int> answers = {42, 31, 31, 2, 32, 33, 0};
+    if (minimised && roll < 65)
+        return {Action::Restore};
+    if (!minimised && roll < 20)
         return {Action::ShellAnswer, oneOf(answers)};
-    }
-    if (roll < 30)
+    if (!minimised && roll < 30)
         return {Action::Minimise};
-    Action resize{Action::Resize};
-    resize.size = someSize();
-    return resize;
+    return {.kind = Action::Resize, .size = someSize()};
 }
 
 QSize ActionSource::someSize()

@@ -41,21 +41,13 @@ struct Action
         ShellAnswer,
     };
 
-    Action(Kind what, int n = 0, int o = 0, QString t = QString())
-        : kind(what)
-        , number(n)
-        , other(o)
-        , text(std::move(t))
-    {
-    }
-
     Kind kind;
     int number = 0; // drop-down list, count, column, row position or shell answer
     int other = 0;  // wheel direction, cell column, repeats or "by keyboard"
-    QString text;
+    QString text = {};
     int key = 0;
-    Qt::KeyboardModifiers modifiers;
-    QSize size;
+    Qt::KeyboardModifiers modifiers = {};
+    QSize size = {};
 };
 
 // The text with whatever is not plain ASCII written as code points.

@@ -39,7 +39,8 @@ public:
         return compare();
     }
 
-    // Does the action if a user can do it now; returns the first difference.
+    // Does the action if a user can do it now; returns how the window then
+    // differs from the model, if it does.
     QString perform(const Action &action)
     {
         if (!apply(action)) {
@@ -54,7 +55,6 @@ public:
     }
 
     const SessionModel &model() const { return m_model; }
-    bool minimised() const { return m_model.minimised(); }
     const QStringList &dropDownOrder(int list) const { return m_order[list]; }
     QString tally() const;
     int performed() const { return m_performedCount; }
