@@ -123,9 +123,8 @@ Action ActionSource::dropDownAction(const Session &session)
 {
     const int list = below(3);
     const QStringList &entries = session.dropDownOrder(list);
-    int filtersOn = 0;
-    for (int i = 0; i < 3; ++i)
-        filtersOn += session.model().filter(i) > 0;
+    const SessionModel &model = session.model();
+    const int filtersOn = (model.filter(0) > 0) + (model.filter(1) > 0) + (model.filter(2) > 0);
     // Mostly one filter at a time, so that the list is seldom empty.
     const QString target = chance(20 + 25 * filtersOn)
                                ? SessionModel::papers().codeLists[list].first()

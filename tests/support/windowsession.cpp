@@ -62,8 +62,8 @@ bool Session::applyToDropDown(const Action &a)
 {
     window::PickList *list = dropDown(a.number);
     const QStringList &order = m_order[a.number];
-    if (a.kind == Action::CancelPopup)
-        return closePopupWithoutChoosing(list, a.other);
+    if (a.kind == Action::CancelPopup || a.kind == Action::PickFromPopup)
+        return usePopup(list, a);
     if (a.kind == Action::PickByWheel) {
         const QPoint centre = list->rect().center();
         if (!reachable(list, centre))
@@ -80,34 +80,29 @@ bool Session::applyToDropDown(const Action &a)
             m_model.pick(a.number, order[next]);
         return true;
     }
-    const bool picked = a.kind == Action::PickByKeys
-                            ? WindowDriver::pick(list, a.text)
-                            : pickFromPopup(list, int(order.indexOf(a.text)));
-    if (picked)
-        m_model.pick(a.number, a.text);
-    return picked;
+    if (!WindowDriver::pick(list, a.text))
+        return false;
+    m_model.pick(a.number, a.text);
+    return true;
 }
 
-bool Session::pickFromPopup(window::PickList *list, int target)
+// Walks the open popup with the arrow keys: to the entry to choose with
+// Return, or a few entries down to close it with F4, choosing nothing.
+bool Session::usePopup(window::PickList *list, const Action &a)
 {
+    const bool choose = a.kind == Action::PickFromPopup;
+    const int target = choose ? int(m_order[a.number].indexOf(a.text)) : a.other;
     if (target < 0)
         return false;
     list->showPopup();
     QCoreApplication::processEvents();
     QAbstractItemView *view = list->view();
-    for (int guard = 0; view->currentIndex().row() != target && guard < 200; ++guard)
-        QTest::keyClick(view, view->currentIndex().row() < target ? Qt::Key_Down : Qt::Key_Up);
-    QTest::keyClick(view, Qt::Key_Return);
-    return true;
-}
-
-bool Session::closePopupWithoutChoosing(window::PickList *list, int moves)
-{
-    list->showPopup();
-    QCoreApplication::processEvents();
-    for (int i = 0; i < moves; ++i)
-        QTest::keyClick(list->view(), Qt::Key_Down);
-    QTest::keyClick(list->view(), Qt::Key_F4);
+    const auto at = [&](int moves) { return choose ? view->currentIndex().row() : moves; };
+    for (int moves = 0; at(moves) != target && moves < 200; ++moves)
+        QTest::keyClick(view, at(moves) < target ? Qt::Key_Down : Qt::Key_Up);
+    QTest::keyClick(view, choose ? Qt::Key_Return : Qt::Key_F4);
+    if (choose)
+        m_model.pick(a.number, a.text);
     return true;
 }
 
@@ -204,11 +199,9 @@ bool Session::pressKeyInList(const Action &a)
 {
     resultlist::ReportList *list = m_driver->list();
     const int rowBefore = list->currentIndex().row();
-    QKeyEvent press(QEvent::KeyPress, a.key, a.modifiers);
-    QApplication::sendEvent(list, &press);
-    for (int i = 1; i < a.other; ++i) {
-        QKeyEvent repeat(QEvent::KeyPress, a.key, a.modifiers, QString(), true);
-        QApplication::sendEvent(list, &repeat);
+    for (int i = 0; i < std::max(1, a.other); ++i) { // held down: the later presses repeat
+        QKeyEvent press(QEvent::KeyPress, a.key, a.modifiers, QString(), i > 0);
+        QApplication::sendEvent(list, &press);
     }
     QKeyEvent release(QEvent::KeyRelease, a.key, a.modifiers);
     QApplication::sendEvent(list, &release);

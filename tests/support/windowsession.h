@@ -102,8 +102,7 @@ private:
     bool applyToList(const Action &a);
     bool pressKeyInList(const Action &a);
     bool applyToWindow(const Action &a);
-    bool pickFromPopup(window::PickList *list, int target);
-    bool closePopupWithoutChoosing(window::PickList *list, int moves);
+    bool usePopup(window::PickList *list, const Action &a);
     bool rowPoint(int position, int cell, QPoint *point);
     bool emptyPoint(QPoint *point);
     bool headerPoint(int column, QPoint *point);
