@@ -71,18 +71,14 @@ struct Papers
     Paper paperOf(const catalogue::BuiltinRow &row) const
     {
         const auto code = [](const char *text) { return int(QByteArray(text).toShort()); };
-        Paper paper{row.firstname,
-                    row.lastname,
-                    row.title,
-                    {code(row.track), code(row.timeslot), code(row.session)},
-                    {}};
-        paper.cells = {row.file,
-                       paper.lastname + ", " + paper.firstname,
-                       paper.title,
-                       codeLists[trackList].at(paper.codes[0]),
-                       codeLists[sessionList].at(paper.codes[2]),
-                       codeLists[timeslotList].at(paper.codes[1])};
-        return paper;
+        const std::array<int, 3> codes{code(row.track), code(row.timeslot), code(row.session)};
+        const QStringList cells{row.file,
+                                QString(row.lastname) + ", " + row.firstname,
+                                row.title,
+                                codeLists[trackList].at(codes[0]),
+                                codeLists[sessionList].at(codes[2]),
+                                codeLists[timeslotList].at(codes[1])};
+        return {row.firstname, row.lastname, row.title, codes, cells};
     }
 
     QList<Paper> rows;

@@ -332,7 +332,7 @@ QString differs(const QString &what, const T &shown, const T &expected)
 }
 
 // The first entry, each a list of fields, where the window and the model
-// differ; entries are counted from 0, as the list's positions are.
+// differ, at a position counted from 0 as the list counts its rows.
 QString differs(const char *what, const QList<QStringList> &shown,
                 const QList<QStringList> &expected)
 {
@@ -344,7 +344,7 @@ QString differs(const char *what, const QList<QStringList> &shown,
     };
     for (qsizetype i = 0; i < std::min(shown.size(), expected.size()); ++i) {
         if (shown[i] != expected[i])
-            return QStringLiteral("%1 %2 is\n    %3\n  but must be\n    %4")
+            return QStringLiteral("the %1 at position %2 is\n    %3\n  but must be\n    %4")
                 .arg(what)
                 .arg(i)
                 .arg(told(shown[i]), told(expected[i]));
@@ -452,11 +452,14 @@ QString Session::compareLaidOut(const Snapshot &now)
     const QSize list = now.listGeometry.size();
     if (!wholePixels(list.width(), expected.listWidth * pixelsPerUnitX)
         || !wholePixels(list.height(), expected.listHeight * pixelsPerUnitY))
-        return QStringLiteral("the list is %1 x %2 pixels but must be %3 x %4 units")
+        return QStringLiteral(
+                   "the list is %1 x %2 pixels but must be %3 x %4 units (%5 x %6 pixels)")
             .arg(list.width())
             .arg(list.height())
             .arg(expected.listWidth)
-            .arg(expected.listHeight);
+            .arg(expected.listHeight)
+            .arg(expected.listWidth * pixelsPerUnitX)
+            .arg(expected.listHeight * pixelsPerUnitY);
     if (qAbs(now.line1X2 - expected.lineX2) > 1e-3 || now.line2X2 != now.line1X2)
         return QStringLiteral("the lines end at %1 and %2 but must end at %3")
             .arg(now.line1X2)
