@@ -22,6 +22,11 @@ int fromEnvironment(const char *name, int fallback)
     return ok && value >= 0 ? value : fallback;
 }
 
+const int firstSeed = fromEnvironment("BREVANOR_RANDOM_SEED", 1);
+const int seeds = fromEnvironment("BREVANOR_RANDOM_SEEDS", 5);
+const int actionsPerSeed =
+    fromEnvironment("BREVANOR_RANDOM_ACTIONS", BREVANOR_RANDOM_ACTIONS_PER_SEED);
+
 } // namespace
 
 class TestRandomSession : public QObject
@@ -45,11 +50,8 @@ void TestRandomSession::initMain()
 {
     if (qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
         return;
-    const qint64 seeds = fromEnvironment("BREVANOR_RANDOM_SEEDS", 5);
-    const qint64 actions =
-        fromEnvironment("BREVANOR_RANDOM_ACTIONS", BREVANOR_RANDOM_ACTIONS_PER_SEED);
     const qint64 fiveMinutes = qint64(5) * 60 * 1000;
-    const qint64 budget = std::max(seeds * actions * 20, fiveMinutes) + fiveMinutes;
+    const qint64 budget = std::max(qint64(seeds) * actionsPerSeed * 20, fiveMinutes) + fiveMinutes;
     qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(budget));
 }
 
@@ -68,19 +70,13 @@ void TestRandomSession::cleanupTestCase()
 void TestRandomSession::randomSession_data()
 {
     QTest::addColumn<quint32>("seed");
-    QTest::addColumn<int>("actions");
-    const int first = fromEnvironment("BREVANOR_RANDOM_SEED", 1);
-    const int seeds = fromEnvironment("BREVANOR_RANDOM_SEEDS", 5);
-    const int actions =
-        fromEnvironment("BREVANOR_RANDOM_ACTIONS", BREVANOR_RANDOM_ACTIONS_PER_SEED);
-    for (int seed = first; seed < first + seeds; ++seed)
-        QTest::addRow("seed %d", seed) << quint32(seed) << actions;
+    for (int seed = firstSeed; seed < firstSeed + seeds; ++seed)
+        QTest::addRow("seed %d", seed) << quint32(seed);
 }
 
 void TestRandomSession::randomSession()
 {
     QFETCH(quint32, seed);
-    QFETCH(int, actions);
     ActionSource source(seed);
     Session session;
     const QString wrongAtStart = session.start();
@@ -88,7 +84,7 @@ void TestRandomSession::randomSession()
     QList<Action> done;
     Outcome outcome;
     // Only what a user could do at the time counts towards the actions asked for.
-    for (int i = 0; session.performed() < actions && outcome.failedAt == -1; ++i) {
+    for (int i = 0; session.performed() < actionsPerSeed && outcome.failedAt == -1; ++i) {
         done.append(source.next(session));
         if (QString wrong = session.perform(done.last()); !wrong.isEmpty())
             outcome = {i, wrong};

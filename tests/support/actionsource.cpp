@@ -8,19 +8,38 @@ namespace randomsession {
 
 namespace {
 
-QString modifierNames(Qt::KeyboardModifiers modifiers)
+// Each kind's name in the tally, and how a user is told to do it again.
+const struct
 {
-    QString names;
-    if (modifiers & Qt::ShiftModifier)
-        names += "Shift+";
-    if (modifiers & Qt::ControlModifier)
-        names += "Ctrl+";
-    if (modifiers & Qt::AltModifier)
-        names += "Alt+";
-    if (modifiers & Qt::KeypadModifier)
-        names += "Keypad+";
-    return names;
-}
+    const char *name;
+    const char *howTo;
+} kinds[] = {
+    {"pick by keys", "pick {text} in the {list} list with the arrow keys"},
+    {"pick by wheel", "turn the mouse wheel {wheel} over the {list} list"},
+    {"pick from popup", "open the {list} list and choose {text}"},
+    {"cancel popup", "open the {list} list, move {other} down and close it with F4"},
+    {"type", "type {text} in the search box"},
+    {"compose", "enter {text} in the search box through the input method"},
+    {"backspace", "press Backspace {number} times in the search box"},
+    {"delete", "press Delete {number} times in the search box"},
+    {"home", "press Home in the search box"},
+    {"end", "press End in the search box"},
+    {"select all+delete", "press Ctrl+A, Delete in the search box"},
+    {"paste", "paste {text} into the search box"},
+    {"paste over all", "press Ctrl+A and paste {text} into the search box"},
+    {"reset search", "press \"Reset Search\" {by}"},
+    {"reset filters", "press \"Reset Sort Criteria\" {by}"},
+    {"header click", "click the header of column {number}"},
+    {"row click", "click the row at position {number}, cell {cell}"},
+    {"row double click", "double-click the row at position {number}, cell {cell}"},
+    {"empty click", "click the empty part of the list"},
+    {"empty double click", "double-click the empty part of the list"},
+    {"key in list", "press {key} in the list{held}"},
+    {"resize", "resize the window to {size}"},
+    {"minimise", "minimise the window"},
+    {"restore", "restore the window"},
+    {"shell answer", "let the shell answer {number} from now on"},
+};
 
 } // namespace
 
@@ -41,72 +60,34 @@ QString quoted(const QString &text)
     return QLatin1Char('"') + shown + QLatin1Char('"');
 }
 
+const char *kindName(Action::Kind kind)
+{
+    return kinds[kind].name;
+}
+
 QString describe(const Action &a)
 {
-    const QString list = QString::fromLatin1(dropDownNames[std::clamp(a.number, 0, 2)]);
-    switch (a.kind) {
-    case Action::PickByKeys:
-        return QStringLiteral("pick %1 in the %2 list with the arrow keys")
-            .arg(quoted(a.text), list);
-    case Action::PickByWheel:
-        return QStringLiteral("turn the mouse wheel %1 over the %2 list")
-            .arg(a.other > 0 ? "down" : "up", list);
-    case Action::PickFromPopup:
-        return QStringLiteral("open the %2 list and choose %1").arg(quoted(a.text), list);
-    case Action::CancelPopup:
-        return QStringLiteral("open the %1 list, move %2 down and close it with F4")
-            .arg(list)
-            .arg(a.other);
-    case Action::Type: return QStringLiteral("type %1 in the search box").arg(quoted(a.text));
-    case Action::Compose:
-        return QStringLiteral("enter %1 in the search box through the input method")
-            .arg(quoted(a.text));
-    case Action::Backspace:
-        return QStringLiteral("press Backspace %1 times in the search box").arg(a.number);
-    case Action::DeleteForward:
-        return QStringLiteral("press Delete %1 times in the search box").arg(a.number);
-    case Action::Home: return QStringLiteral("press Home in the search box");
-    case Action::End: return QStringLiteral("press End in the search box");
-    case Action::SelectAllDelete: return QStringLiteral("press Ctrl+A, Delete in the search box");
-    case Action::Paste: return QStringLiteral("paste %1 into the search box").arg(quoted(a.text));
-    case Action::PasteOverAll:
-        return QStringLiteral("press Ctrl+A and paste %1 into the search box").arg(quoted(a.text));
-    case Action::ResetSearch:
-        return QStringLiteral("press \"Reset Search\" %1")
-            .arg(a.other ? "with the Space key" : "with the mouse");
-    case Action::ResetSort:
-        return QStringLiteral("press \"Reset Sort Criteria\" %1")
-            .arg(a.other ? "with the Space key" : "with the mouse");
-    case Action::ClickHeader: return QStringLiteral("click the header of column %1").arg(a.number);
-    case Action::ClickRow:
-        return QStringLiteral("click the row at position %1, cell %2")
-            .arg(a.number)
-            .arg(a.other + 1);
-    case Action::DoubleClickRow:
-        return QStringLiteral("double-click the row at position %1, cell %2")
-            .arg(a.number)
-            .arg(a.other + 1);
-    case Action::ClickEmpty: return QStringLiteral("click the empty part of the list");
-    case Action::DoubleClickEmpty: return QStringLiteral("double-click the empty part of the list");
-    case Action::KeyInList:
-        return QStringLiteral("press %1%2 in the list%3")
-            .arg(modifierNames(a.modifiers), QKeySequence(a.key).toString())
-            .arg(a.other > 1 ? QStringLiteral(", held for %1 key-downs").arg(a.other) : QString());
-    case Action::Resize:
-        return QStringLiteral("resize the window to %1 x %2")
-            .arg(a.size.width())
-            .arg(a.size.height());
-    case Action::Minimise: return QStringLiteral("minimise the window");
-    case Action::Restore: return QStringLiteral("restore the window");
-    case Action::ShellAnswer:
-        return QStringLiteral("let the shell answer %1 from now on").arg(a.number);
-    }
-    return QString();
+    // The text goes in last, so that braces a user typed stay as typed.
+    const std::pair<const char *, QString> fields[] = {
+        {"{list}", QString::fromLatin1(dropDownNames[std::clamp(a.number, 0, 2)])},
+        {"{number}", QString::number(a.number)},
+        {"{other}", QString::number(a.other)},
+        {"{cell}", QString::number(a.other + 1)},
+        {"{wheel}", a.other > 0 ? "down" : "up"},
+        {"{by}", a.other ? "with the Space key" : "with the mouse"},
+        {"{key}", QKeySequence(QKeyCombination(a.modifiers, Qt::Key(a.key))).toString()},
+        {"{held}", a.other > 1 ? QStringLiteral(", held for %1 key-downs").arg(a.other) : ""},
+        {"{size}", QStringLiteral("%1 x %2").arg(a.size.width()).arg(a.size.height())},
+        {"{text}", quoted(a.text)}};
+    QString told = QString::fromLatin1(kinds[a.kind].howTo);
+    for (const auto &[field, value] : fields)
+        told.replace(QLatin1String(field), value);
+    return told;
 }
 
 Action ActionSource::next(const Session &session)
 {
-    if (session.minimised())
+    if (session.model().minimised())
         return windowAction(session);
     if (session.model().shownRows().isEmpty() && chance(50))
         return widening(session);
@@ -142,9 +123,8 @@ Action ActionSource::dropDownAction(const Session &session)
 {
     const int list = below(3);
     const QStringList &entries = session.dropDownOrder(list);
-    int filtersOn = 0;
-    for (int i = 0; i < 3; ++i)
-        filtersOn += session.model().filter(i) > 0;
+    const SessionModel &model = session.model();
+    const int filtersOn = (model.filter(0) > 0) + (model.filter(1) > 0) + (model.filter(2) > 0);
     // Mostly one filter at a time, so that the list is seldom empty.
     const QString target = chance(20 + 25 * filtersOn)
                                ? SessionModel::papers().codeLists[list].first()
@@ -200,11 +180,10 @@ Action ActionSource::listAction(const Session &session)
         return {Action::ClickEmpty};
     if (roll < 65)
         return {Action::DoubleClickEmpty};
-    Action key{Action::KeyInList};
     static const QList<Qt::KeyboardModifiers> modifiers = {
         Qt::NoModifier,      Qt::NoModifier,  Qt::ShiftModifier,
         Qt::ControlModifier, Qt::AltModifier, Qt::ShiftModifier | Qt::ControlModifier};
-    key.modifiers = oneOf(modifiers);
+    Action key{.kind = Action::KeyInList, .modifiers = oneOf(modifiers)};
     if (chance(55)) {
         key.key = chance(75) ? Qt::Key_Return : Qt::Key_Enter;
         if (key.key == Qt::Key_Enter)
@@ -224,23 +203,16 @@ Action ActionSource::listAction(const Session &session)
 
 Action ActionSource::windowAction(const Session &session)
 {
+    static const QList<int> answers = {42, 31, 31, 2, 32, 33, 0};
+    const bool minimised = session.model().minimised();
     const int roll = below(100);
-    if (session.minimised()) {
-        if (roll < 65)
-            return {Action::Restore};
-        Action resize{Action::Resize};
-        resize.size = someSize();
-        return resize;
-    }
-    if (roll < 20) {
-        static const QList<int> answers = {42, 31, 31, 2, 32, 33, 0};
+    if (minimised && roll < 65)
+        return {Action::Restore};
+    if (!minimised && roll < 20)
         return {Action::ShellAnswer, oneOf(answers)};
-    }
-    if (roll < 30)
+    if (!minimised && roll < 30)
         return {Action::Minimise};
-    Action resize{Action::Resize};
-    resize.size = someSize();
-    return resize;
+    return {.kind = Action::Resize, .size = someSize()};
 }
 
 QSize ActionSource::someSize()

@@ -11,6 +11,8 @@ namespace randomsession {
 // One thing a user does, with everything needed to do it again.
 struct Action
 {
+    // Grouped by the control they act on: the drop-down lists, the search
+    // box, the two buttons, the list and the window.
     enum Kind {
         PickByKeys,
         PickByWheel,
@@ -39,27 +41,20 @@ struct Action
         ShellAnswer,
     };
 
-    Action(Kind what, int n = 0, int o = 0, QString t = QString())
-        : kind(what)
-        , number(n)
-        , other(o)
-        , text(std::move(t))
-    {
-    }
-
     Kind kind;
     int number = 0; // drop-down list, count, column, row position or shell answer
     int other = 0;  // wheel direction, cell column, repeats or "by keyboard"
-    QString text;
+    QString text = {};
     int key = 0;
-    Qt::KeyboardModifiers modifiers;
-    QSize size;
+    Qt::KeyboardModifiers modifiers = {};
+    QSize size = {};
 };
 
 // The text with whatever is not plain ASCII written as code points.
 QString quoted(const QString &text);
 // The action as a user would be told to do it again.
 QString describe(const Action &a);
+const char *kindName(Action::Kind kind);
 
 class Session;
 // Picks the actions of a session from one seeded generator.

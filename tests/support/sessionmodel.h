@@ -42,72 +42,48 @@ struct Paper
 };
 
 // The built-in rows and code lists, and every column's order in both directions.
-class Papers
+struct Papers
 {
-public:
-    static const Papers &instance()
-    {
-        static const Papers papers;
-        return papers;
-    }
-
-    QList<Paper> rows;
-    std::array<QStringList, 3> codeLists; // the entries of the three drop-down lists
-    const QList<int> &order(int key, int direction) const { return m_orders[key][direction]; }
-
-private:
     Papers()
     {
-        for (const char *name : catalogue::trackNames)
-            codeLists[trackList].append(QString::fromUtf8(name));
-        for (const char *name : catalogue::timeslotNames)
-            codeLists[timeslotList].append(QString::fromUtf8(name));
-        for (const char *name : catalogue::sessionNames)
-            codeLists[sessionList].append(QString::fromUtf8(name));
+        codeLists = {QStringList(catalogue::trackNames.begin(), catalogue::trackNames.end()),
+                     QStringList(catalogue::timeslotNames.begin(), catalogue::timeslotNames.end()),
+                     QStringList(catalogue::sessionNames.begin(), catalogue::sessionNames.end())};
         for (const catalogue::BuiltinRow &row : catalogue::builtinRows)
             rows.append(paperOf(row));
-        sortAll();
+        // Ordering a subset keeps the relative order it has in the whole list,
+        // since the sort is stable: rows with equal texts stay in catalogue order.
+        QCollator collator = cataloguenames::readersCollator();
+        collator.setNumericMode(false);
+        for (int key = 0; key < 6; ++key) {
+            for (int direction : {0, 1}) {
+                QList<int> &order = orders[key][direction];
+                order.resize(rows.size());
+                std::iota(order.begin(), order.end(), 0);
+                std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+                    const int c = collator.compare(rows[a].cells[key], rows[b].cells[key]);
+                    return direction == 0 ? c < 0 : c > 0;
+                });
+            }
+        }
     }
 
     Paper paperOf(const catalogue::BuiltinRow &row) const
     {
-        Paper paper{QString::fromUtf8(row.firstname),
-                    QString::fromUtf8(row.lastname),
-                    QString::fromUtf8(row.title),
-                    {QByteArray(row.track).toShort(), QByteArray(row.timeslot).toShort(),
-                     QByteArray(row.session).toShort()},
-                    {}};
-        paper.cells = {QString::fromUtf8(row.file),
-                       paper.lastname + ", " + paper.firstname,
-                       paper.title,
-                       codeLists[trackList].at(paper.codes[0]),
-                       codeLists[sessionList].at(paper.codes[2]),
-                       codeLists[timeslotList].at(paper.codes[1])};
-        return paper;
+        const auto code = [](const char *text) { return int(QByteArray(text).toShort()); };
+        const std::array<int, 3> codes{code(row.track), code(row.timeslot), code(row.session)};
+        const QStringList cells{row.file,
+                                QString(row.lastname) + ", " + row.firstname,
+                                row.title,
+                                codeLists[trackList].at(codes[0]),
+                                codeLists[sessionList].at(codes[2]),
+                                codeLists[timeslotList].at(codes[1])};
+        return {row.firstname, row.lastname, row.title, codes, cells};
     }
 
-    // Ordering a subset keeps the relative order it has in the whole list,
-    // since the sort is stable: rows with equal texts stay in catalogue order.
-    void sortAll()
-    {
-        QCollator collator = cataloguenames::readersCollator();
-        collator.setNumericMode(false);
-        for (int key = 0; key < 6; ++key) {
-            QList<int> ascending(rows.size());
-            std::iota(ascending.begin(), ascending.end(), 0);
-            QList<int> descending = ascending;
-            std::stable_sort(ascending.begin(), ascending.end(), [&](int a, int b) {
-                return collator.compare(rows[a].cells[key], rows[b].cells[key]) < 0;
-            });
-            std::stable_sort(descending.begin(), descending.end(), [&](int a, int b) {
-                return collator.compare(rows[b].cells[key], rows[a].cells[key]) < 0;
-            });
-            m_orders[key][0] = ascending;
-            m_orders[key][1] = descending;
-        }
-    }
-
-    QList<int> m_orders[6][2];
+    QList<Paper> rows;
+    std::array<QStringList, 3> codeLists; // the entries of the three drop-down lists
+    QList<int> orders[6][2];              // the rows' indexes by sort key and order
 };
 
 // Where the list, the lines and the columns must be, in the window's units.
@@ -126,30 +102,21 @@ public:
     explicit SessionModel(QSize clientSize)
         : m_size(clientSize)
     {
-        for (int list = 0; list < 3; ++list)
-            m_dropDownText[list] = papers().codeLists[list].first();
         layOut();
     }
 
-    static const Papers &papers() { return Papers::instance(); }
+    static const Papers &papers()
+    {
+        static const Papers papers;
+        return papers;
+    }
 
     // The drop-down lists: the code is the index of the entry with that text.
     void pick(int list, const QString &text)
     {
-        m_dropDownText[list] = text;
-        const QStringList &entries = papers().codeLists[list];
-        for (int i = 0; i < entries.size(); ++i) {
-            if (entries[i] == text)
-                m_filter[list] = i;
-        }
+        m_filter[list] = int(papers().codeLists[list].indexOf(text));
     }
-    void resetFilters()
-    {
-        for (int list = 0; list < 3; ++list) {
-            m_filter[list] = 0;
-            m_dropDownText[list] = papers().codeLists[list].first();
-        }
-    }
+    void resetFilters() { m_filter = {0, 0, 0}; }
 
     // The search box, edited as a single-line text box edits.
     void insert(const QString &text)
@@ -186,13 +153,8 @@ public:
     // The list.
     void clickHeader(int column)
     {
-        const int key = column - 1;
-        if (m_sortKey == key) {
-            m_sortOrder = (m_sortOrder + 1) % 2;
-        } else {
-            m_sortOrder = 0;
-            m_sortKey = key;
-        }
+        m_sortOrder = m_sortKey == column - 1 ? 1 - m_sortOrder : 0;
+        m_sortKey = column - 1;
     }
     void clickRow(int position) { m_selectedFile = shownRows().at(position).first(); }
     void open()
@@ -210,17 +172,16 @@ public:
         m_size = clientSize;
         layOut();
     }
-    void minimise() { m_minimised = true; }
-    void restore()
+    void setMinimised(bool minimised)
     {
-        m_minimised = false;
+        m_minimised = minimised;
         layOut();
     }
 
     QList<QStringList> shownRows() const
     {
         QList<QStringList> shown;
-        for (int row : papers().order(m_sortKey, m_sortOrder)) {
+        for (int row : papers().orders[m_sortKey][m_sortOrder]) {
             if (passesFilters(papers().rows[row]) && containsSearch(papers().rows[row]))
                 shown.append(papers().rows[row].cells);
         }
@@ -228,7 +189,7 @@ public:
     }
 
     int filter(int list) const { return m_filter[list]; }
-    QString dropDownText(int list) const { return m_dropDownText[list]; }
+    QString dropDownText(int list) const { return papers().codeLists[list].at(m_filter[list]); }
     const QString &search() const { return m_search; }
     int cursor() const { return m_cursor; }
     std::optional<QString> selectedFile() const { return m_selectedFile; }
@@ -254,8 +215,6 @@ private:
     // Each of the three cells on its own; case is ignored, nothing else.
     bool containsSearch(const Paper &paper) const
     {
-        if (m_search.isEmpty())
-            return true;
         return paper.firstname.contains(m_search, Qt::CaseInsensitive)
                || paper.lastname.contains(m_search, Qt::CaseInsensitive)
                || paper.title.contains(m_search, Qt::CaseInsensitive);
@@ -274,7 +233,6 @@ private:
     }
 
     std::array<int, 3> m_filter{0, 0, 0};
-    std::array<QString, 3> m_dropDownText;
     QString m_search;
     int m_cursor = 0;
     std::optional<QString> m_selectedFile;

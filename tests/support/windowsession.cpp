@@ -47,55 +47,24 @@ Session::Session()
 
 bool Session::apply(const Action &a)
 {
-    switch (a.kind) {
-    case Action::PickByKeys:
-    case Action::PickByWheel:
-    case Action::PickFromPopup:
-    case Action::CancelPopup: return applyToDropDown(a);
-    case Action::Type:
-    case Action::Compose:
-    case Action::Backspace:
-    case Action::DeleteForward:
-    case Action::Home:
-    case Action::End:
-    case Action::SelectAllDelete:
-    case Action::Paste:
-    case Action::PasteOverAll: return applyToSearchBox(a);
-    case Action::ResetSearch:
-        if (!pressButton("Command1", a.other))
-            return false;
-        m_model.replaceSearch(QString());
-        return true;
-    case Action::ResetSort:
-        if (!pressButton("Command2", a.other))
-            return false;
-        m_model.resetFilters();
-        return true;
-    case Action::ClickHeader:
-    case Action::ClickRow:
-    case Action::DoubleClickRow:
-    case Action::ClickEmpty:
-    case Action::DoubleClickEmpty:
-    case Action::KeyInList: return applyToList(a);
-    case Action::Resize:
-    case Action::Minimise:
-    case Action::Restore:
-    case Action::ShellAnswer: return applyToWindow(a);
-    }
-    return false;
+    if (a.kind <= Action::CancelPopup)
+        return applyToDropDown(a);
+    if (a.kind <= Action::PasteOverAll)
+        return applyToSearchBox(a);
+    if (a.kind <= Action::ResetSort)
+        return pressButton(a);
+    if (a.kind <= Action::KeyInList)
+        return applyToList(a);
+    return applyToWindow(a);
 }
 
 bool Session::applyToDropDown(const Action &a)
 {
     window::PickList *list = dropDown(a.number);
     const QStringList &order = m_order[a.number];
-    switch (a.kind) {
-    case Action::PickByKeys:
-        if (!WindowDriver::pick(list, a.text))
-            return false;
-        m_model.pick(a.number, a.text);
-        return true;
-    case Action::PickByWheel: {
+    if (a.kind == Action::CancelPopup || a.kind == Action::PickFromPopup)
+        return usePopup(list, a);
+    if (a.kind == Action::PickByWheel) {
         const QPoint centre = list->rect().center();
         if (!reachable(list, centre))
             return false;
@@ -111,43 +80,30 @@ bool Session::applyToDropDown(const Action &a)
             m_model.pick(a.number, order[next]);
         return true;
     }
-    case Action::PickFromPopup:
-        if (!pickFromPopup(list, int(order.indexOf(a.text))))
-            return false;
-        m_model.pick(a.number, a.text);
-        return true;
-    default: return closePopupWithoutChoosing(list, a.other);
-    }
+    if (!WindowDriver::pick(list, a.text))
+        return false;
+    m_model.pick(a.number, a.text);
+    return true;
 }
 
-bool Session::pickFromPopup(window::PickList *list, int target)
+// Walks the open popup with the arrow keys: to the entry to choose with
+// Return, or a few entries down to close it with F4, choosing nothing.
+bool Session::usePopup(window::PickList *list, const Action &a)
 {
+    const bool choose = a.kind == Action::PickFromPopup;
+    const int target = choose ? int(m_order[a.number].indexOf(a.text)) : a.other;
     if (target < 0)
         return false;
     list->showPopup();
     QCoreApplication::processEvents();
     QAbstractItemView *view = list->view();
-    for (int guard = 0; view->currentIndex().row() != target && guard < 200; ++guard)
-        QTest::keyClick(view, view->currentIndex().row() < target ? Qt::Key_Down : Qt::Key_Up);
-    QTest::keyClick(view, Qt::Key_Return);
+    const auto at = [&](int moves) { return choose ? view->currentIndex().row() : moves; };
+    for (int moves = 0; at(moves) != target && moves < 200; ++moves)
+        QTest::keyClick(view, at(moves) < target ? Qt::Key_Down : Qt::Key_Up);
+    QTest::keyClick(view, choose ? Qt::Key_Return : Qt::Key_F4);
+    if (choose)
+        m_model.pick(a.number, a.text);
     return true;
-}
-
-bool Session::closePopupWithoutChoosing(window::PickList *list, int moves)
-{
-    list->showPopup();
-    QCoreApplication::processEvents();
-    for (int i = 0; i < moves; ++i)
-        QTest::keyClick(list->view(), Qt::Key_Down);
-    QTest::keyClick(list->view(), Qt::Key_F4);
-    return true;
-}
-
-static void composeText(QWidget *box, const QString &text)
-{
-    QInputMethodEvent commit;
-    commit.setCommitString(text);
-    QApplication::sendEvent(box, &commit);
 }
 
 bool Session::applyToSearchBox(const Action &a)
@@ -158,119 +114,106 @@ bool Session::applyToSearchBox(const Action &a)
     if (adds && m_model.search().size() + a.text.size() > maxSearchLength)
         return false;
     switch (a.kind) {
-    case Action::Type:
-        m_driver->type(a.text);
-        m_model.insert(a.text);
+    case Action::Type: m_driver->type(a.text); break;
+    case Action::Compose: {
+        QInputMethodEvent commit;
+        commit.setCommitString(a.text);
+        QApplication::sendEvent(box, &commit);
         break;
-    case Action::Compose:
-        composeText(box, a.text);
-        m_model.insert(a.text);
-        break;
+    }
     case Action::Backspace:
-        for (int i = 0; i < a.number; ++i) {
-            QTest::keyClick(box, Qt::Key_Backspace);
-            m_model.backspace();
-        }
-        break;
     case Action::DeleteForward:
         for (int i = 0; i < a.number; ++i) {
-            QTest::keyClick(box, Qt::Key_Delete);
-            m_model.deleteForward();
+            const bool back = a.kind == Action::Backspace;
+            QTest::keyClick(box, back ? Qt::Key_Backspace : Qt::Key_Delete);
+            back ? m_model.backspace() : m_model.deleteForward();
         }
-        break;
+        return true;
     case Action::Home:
     case Action::End:
         QTest::keyClick(box, a.kind == Action::Home ? Qt::Key_Home : Qt::Key_End);
         m_model.moveCursor(a.kind == Action::End);
-        break;
+        return true;
     case Action::SelectAllDelete:
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(box, Qt::Key_Delete);
         m_model.replaceSearch(QString());
-        break;
-    default:
+        return true;
+    default: // a paste, over the cursor or over the whole text
         QGuiApplication::clipboard()->setText(a.text);
-        if (a.kind == Action::PasteOverAll)
+        if (a.kind == Action::PasteOverAll) {
             QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            m_model.replaceSearch(QString());
+        }
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        if (a.kind == Action::PasteOverAll)
-            m_model.replaceSearch(a.text);
-        else
-            m_model.insert(a.text);
         break;
     }
+    m_model.insert(a.text);
     return true;
 }
 
-bool Session::pressButton(const char *name, bool byKeyboard)
+// "Reset Search" empties the search box, "Reset Sort Criteria" the filters.
+bool Session::pressButton(const Action &a)
 {
-    QWidget *button = m_driver->control(name);
-    if (byKeyboard) {
+    const bool search = a.kind == Action::ResetSearch;
+    QWidget *button = m_driver->control(search ? "Command1" : "Command2");
+    if (a.other)
         QTest::keyClick(button, Qt::Key_Space);
-        return true;
-    }
-    if (!reachable(button, button->rect().center()))
+    else if (reachable(button, button->rect().center()))
+        QTest::mouseClick(button, Qt::LeftButton);
+    else
         return false;
-    m_driver->clickButton(name);
+    search ? m_model.replaceSearch(QString()) : m_model.resetFilters();
     return true;
 }
 
 bool Session::applyToList(const Action &a)
 {
-    QWidget *viewport = m_driver->list()->viewport();
     QPoint point;
-    switch (a.kind) {
-    case Action::ClickHeader:
+    if (a.kind == Action::KeyInList)
+        return pressKeyInList(a);
+    if (a.kind == Action::ClickHeader) {
         if (!headerPoint(a.number, &point))
             return false;
         QTest::mouseClick(m_driver->list()->header()->viewport(), Qt::LeftButton, {}, point);
         m_model.clickHeader(a.number);
         return true;
-    case Action::ClickRow:
-    case Action::DoubleClickRow:
-        if (!rowPoint(a.number, a.other, &point))
-            return false;
-        if (a.kind == Action::ClickRow)
-            QTest::mouseClick(viewport, Qt::LeftButton, {}, point);
-        else
-            WindowDriver::doubleClick(viewport, point);
+    }
+    const bool onRow = a.kind == Action::ClickRow || a.kind == Action::DoubleClickRow;
+    const bool twice = a.kind == Action::DoubleClickRow || a.kind == Action::DoubleClickEmpty;
+    if (!(onRow ? rowPoint(a.number, a.other, &point) : emptyPoint(&point)))
+        return false;
+    QWidget *viewport = m_driver->list()->viewport();
+    if (twice)
+        WindowDriver::doubleClick(viewport, point);
+    else
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, point);
+    if (onRow)
         m_model.clickRow(a.number);
-        if (a.kind == Action::DoubleClickRow)
-            m_model.open();
-        return true;
-    case Action::ClickEmpty:
-    case Action::DoubleClickEmpty:
-        if (!emptyPoint(&point))
-            return false;
-        if (a.kind == Action::ClickEmpty) {
-            QTest::mouseClick(viewport, Qt::LeftButton, {}, point);
-        } else {
-            WindowDriver::doubleClick(viewport, point);
-            m_model.open();
-        }
-        return true;
-    default: {
-        resultlist::ReportList *list = m_driver->list();
-        const int rowBefore = list->currentIndex().row();
-        QKeyEvent press(QEvent::KeyPress, a.key, a.modifiers);
+    if (twice)
+        m_model.open();
+    return true;
+}
+
+bool Session::pressKeyInList(const Action &a)
+{
+    resultlist::ReportList *list = m_driver->list();
+    const int rowBefore = list->currentIndex().row();
+    for (int i = 0; i < std::max(1, a.other); ++i) { // held down: the later presses repeat
+        QKeyEvent press(QEvent::KeyPress, a.key, a.modifiers, QString(), i > 0);
         QApplication::sendEvent(list, &press);
-        for (int i = 1; i < a.other; ++i) {
-            QKeyEvent repeat(QEvent::KeyPress, a.key, a.modifiers, QString(), true);
-            QApplication::sendEvent(list, &repeat);
-        }
-        QKeyEvent release(QEvent::KeyRelease, a.key, a.modifiers);
-        QApplication::sendEvent(list, &release);
-        // Moving to a row with the keys, or Space on it, chooses it.
-        const int row = list->currentIndex().row();
-        if (row >= 0 && (row != rowBefore || a.key == Qt::Key_Space))
-            m_model.clickRow(row);
-        if (a.key == Qt::Key_Return || a.key == Qt::Key_Enter) {
-            for (int i = 0; i < std::max(1, a.other); ++i)
-                m_model.open();
-        }
-        return true;
     }
+    QKeyEvent release(QEvent::KeyRelease, a.key, a.modifiers);
+    QApplication::sendEvent(list, &release);
+    // Moving to a row with the keys, or Space on it, chooses it.
+    const int row = list->currentIndex().row();
+    if (row >= 0 && (row != rowBefore || a.key == Qt::Key_Space))
+        m_model.clickRow(row);
+    if (a.key == Qt::Key_Return || a.key == Qt::Key_Enter) {
+        for (int i = 0; i < std::max(1, a.other); ++i)
+            m_model.open();
     }
+    return true;
 }
 
 // A point the user can put the pointer on: inside the control and the window.
@@ -328,21 +271,20 @@ bool Session::applyToWindow(const Action &a)
 {
     switch (a.kind) {
     case Action::Resize:
-        resizeTo(a.size);
+        form().resize(a.size);
+        for (int i = 0; i < 20 && form().size() != a.size; ++i)
+            QCoreApplication::processEvents();
         m_model.resize(a.size);
         return true;
     case Action::Minimise:
-        if (m_model.minimised())
+    case Action::Restore: {
+        const bool minimise = a.kind == Action::Minimise;
+        if (m_model.minimised() == minimise)
             return false;
-        form().showMinimized();
-        m_model.minimise();
+        minimise ? form().showMinimized() : form().showNormal();
+        m_model.setMinimised(minimise);
         return true;
-    case Action::Restore:
-        if (!m_model.minimised())
-            return false;
-        form().showNormal();
-        m_model.restore();
-        return true;
+    }
     default:
         m_driver->shell.answer = a.number;
         m_model.setShellAnswer(a.number);
@@ -350,177 +292,125 @@ bool Session::applyToWindow(const Action &a)
     }
 }
 
-void Session::resizeTo(QSize size)
-{
-    form().resize(size);
-    for (int i = 0; i < 20 && form().size() != size; ++i)
-        QCoreApplication::processEvents();
-}
-
 QString Session::tally() const
 {
-    static const char *const names[] = {"pick by keys",
-                                        "pick by wheel",
-                                        "pick from popup",
-                                        "cancel popup",
-                                        "type",
-                                        "compose",
-                                        "backspace",
-                                        "delete",
-                                        "home",
-                                        "end",
-                                        "select all+delete",
-                                        "paste",
-                                        "paste over all",
-                                        "reset search",
-                                        "reset filters",
-                                        "header click",
-                                        "row click",
-                                        "row double click",
-                                        "empty click",
-                                        "empty double click",
-                                        "key in list",
-                                        "resize",
-                                        "minimise",
-                                        "restore",
-                                        "shell answer"};
-    QStringList counts;
-    int performed = 0;
-    for (const auto &[kind, count] : m_performed) {
-        counts.append(QStringLiteral("%1 %2").arg(names[kind]).arg(count));
-        performed += count;
-    }
-    QStringList skipped;
-    for (const auto &[kind, count] : m_skipped)
-        skipped.append(QStringLiteral("%1 %2").arg(names[kind]).arg(count));
+    const auto counted = [](const std::map<Action::Kind, int> &counts) {
+        QStringList told;
+        for (const auto &[kind, count] : counts)
+            told.append(QStringLiteral("%1 %2").arg(kindName(kind)).arg(count));
+        return told.join(QStringLiteral(", "));
+    };
     return QStringLiteral("%1; not possible at the time: %2; rows shown on average: %5; "
                           "open requests: %3, Open With: %4")
-        .arg(counts.join(QStringLiteral(", ")), skipped.join(QStringLiteral(", ")))
+        .arg(counted(m_performed), counted(m_skipped))
         .arg(m_model.requests().size())
         .arg(m_model.started().size())
-        .arg(double(m_shownRows) / std::max(1, performed), 0, 'f', 1);
+        .arg(double(m_shownRows) / std::max(1, m_performedCount), 0, 'f', 1);
 }
+
+namespace {
+
+// "the <what> is A but must be B", where the window has A and the model B.
+template<typename T>
+QString differs(const QString &what, const T &shown, const T &expected)
+{
+    const auto told = [](const T &value) {
+        if constexpr (std::is_same_v<T, QString>)
+            return quoted(value);
+        else if constexpr (std::is_same_v<T, QSize>)
+            return QStringLiteral("%1 x %2").arg(value.width()).arg(value.height());
+        else if constexpr (std::is_same_v<T, QPoint>)
+            return QStringLiteral("(%1, %2)").arg(value.x()).arg(value.y());
+        else if constexpr (std::is_same_v<T, catalogue::Cell>)
+            return value.isEmpty() ? QStringLiteral("empty") : quoted(value.text());
+        else
+            return QString::number(value);
+    };
+    if (shown == expected)
+        return QString();
+    return QStringLiteral("the %1 is %2 but must be %3").arg(what, told(shown), told(expected));
+}
+
+// The first entry, each a list of fields, where the window and the model
+// differ, at a position counted from 0 as the list counts its rows.
+QString differs(const char *what, const QList<QStringList> &shown,
+                const QList<QStringList> &expected)
+{
+    const auto told = [](const QStringList &fields) {
+        QStringList shownFields;
+        for (const QString &field : fields)
+            shownFields.append(quoted(field));
+        return shownFields.join(QStringLiteral(" | "));
+    };
+    for (qsizetype i = 0; i < std::min(shown.size(), expected.size()); ++i) {
+        if (shown[i] != expected[i])
+            return QStringLiteral("the %1 at position %2 is\n    %3\n  but must be\n    %4")
+                .arg(what)
+                .arg(i)
+                .arg(told(shown[i]), told(expected[i]));
+    }
+    return differs(QStringLiteral("number of %1s").arg(what), shown.size(), expected.size());
+}
+
+} // namespace
 
 QString Session::compare()
 {
-    if (!warnings.isEmpty()) {
-        const QString warned =
-            QStringLiteral("the program warned: ") + warnings.join(QStringLiteral("; "));
-        warnings.clear();
-        return warned;
-    }
-    for (const QString &wrong :
-         {compareRows(), compareControls(), compareRequests(), compareLayout()}) {
-        if (!wrong.isEmpty())
-            return wrong;
-    }
-    return QString();
-}
-
-static QString cellsText(const QStringList &cells)
-{
-    QStringList shown;
-    for (const QString &cell : cells)
-        shown.append(quoted(cell));
-    return shown.join(QStringLiteral(" | "));
-}
-
-QString Session::compareRows()
-{
-    const QList<QStringList> shown = m_driver->shownRows();
+    QStringList wrong;
+    if (!warnings.isEmpty())
+        wrong.append(QStringLiteral("the program warned: ") + warnings.join(QStringLiteral("; ")));
+    warnings.clear();
     const QList<QStringList> expected = m_model.shownRows();
     m_shownRows += expected.size();
-    for (qsizetype i = 0; i < std::min(shown.size(), expected.size()); ++i) {
-        if (shown[i] != expected[i])
-            return QStringLiteral("row %1 of the list shows\n    %2\n  but must show\n    %3")
-                .arg(i)
-                .arg(cellsText(shown[i]), cellsText(expected[i]));
-    }
-    if (shown.size() != expected.size())
-        return QStringLiteral("the list shows %1 rows but must show %2")
-            .arg(shown.size())
-            .arg(expected.size());
-    return QString();
+    wrong.append(differs("row", m_driver->shownRows(), expected));
+    compareControls(wrong);
+    compareShell(wrong);
+    compareLayout(wrong);
+    wrong.removeAll(QString());
+    return wrong.join(QStringLiteral("\n  and "));
 }
 
-QString Session::compareControls()
+void Session::compareControls(QStringList &wrong)
 {
     const catalogue::Catalogue &state = m_driver->state();
     const int filters[] = {state.trackfilter, state.timeslotfilter, state.sessionfilter};
     for (int list = 0; list < 3; ++list) {
-        if (filters[list] != m_model.filter(list))
-            return QStringLiteral("the %1 filter is %2 but must be %3")
-                .arg(dropDownNames[list])
-                .arg(filters[list])
-                .arg(m_model.filter(list));
-        if (dropDown(list)->currentText() != m_model.dropDownText(list))
-            return QStringLiteral("the %1 list shows %2 but must show %3")
-                .arg(dropDownNames[list], quoted(dropDown(list)->currentText()),
-                     quoted(m_model.dropDownText(list)));
+        const QString name = QString::fromLatin1(dropDownNames[list]);
+        wrong << differs(name + " filter", filters[list], m_model.filter(list))
+              << differs(name + " list's text", dropDown(list)->currentText(),
+                         m_model.dropDownText(list));
     }
     if (QApplication::activePopupWidget())
-        return QStringLiteral("a drop-down list stayed open");
+        wrong << QStringLiteral("a drop-down list stayed open");
     const window::SearchBox *box = m_driver->searchBox();
-    if (box->text() != m_model.search())
-        return QStringLiteral("the search box holds %1 but must hold %2")
-            .arg(quoted(box->text()), quoted(m_model.search()));
-    if (box->cursorPosition() != m_model.cursor())
-        return QStringLiteral(
-                   "the search box's cursor stands at %1, the model's at %2 (editing, not a rule)")
-            .arg(box->cursorPosition())
-            .arg(m_model.cursor());
     const std::optional<QString> selected = m_model.selectedFile();
-    if (state.selectedfile.isEmpty() != !selected.has_value()
-        || (selected && (!state.selectedfile.isText() || state.selectedfile.text() != *selected)))
-        return QStringLiteral("selectedfile is %1 but must be %2")
-            .arg(state.selectedfile.isEmpty() ? QStringLiteral("empty")
-                                              : quoted(state.selectedfile.text()),
-                 selected ? quoted(*selected) : QStringLiteral("empty"));
-    if (m_driver->list()->sortKey() != m_model.sortKey()
-        || m_driver->list()->sortOrder() != m_model.sortOrder())
-        return QStringLiteral(
-                   "the list sorts by key %1, order %2, but must sort by key %3, order %4")
-            .arg(m_driver->list()->sortKey())
-            .arg(m_driver->list()->sortOrder())
-            .arg(m_model.sortKey())
-            .arg(m_model.sortOrder());
-    return QString();
+    const resultlist::ReportList *list = m_driver->list();
+    wrong << differs("search box's text", box->text(), m_model.search())
+          << differs("search box's cursor (editing, not a rule)", box->cursorPosition(),
+                     m_model.cursor())
+          << differs("selected file", state.selectedfile,
+                     selected ? catalogue::Cell(*selected) : catalogue::Cell())
+          << differs("sort key", int(list->sortKey()), m_model.sortKey())
+          << differs("sort order", list->sortOrder(), m_model.sortOrder());
 }
 
-QString Session::compareRequests()
+// Every open request asks the shell to open the file shown normally, with
+// nothing else; Open With starts its command line shown normally.
+void Session::compareShell(QStringList &wrong)
 {
-    const RecordingShell &shell = m_driver->shell;
-    const QStringList &requests = m_model.requests();
-    if (shell.requests.size() != requests.size())
-        return QStringLiteral("the shell was asked %1 times but must have been asked %2 times")
-            .arg(shell.requests.size())
-            .arg(requests.size());
-    for (qsizetype i = 0; i < requests.size(); ++i) {
-        const RecordingShell::Request &asked = shell.requests[i];
-        if (asked.verb != "open" || asked.file != requests[i] || asked.parameters || asked.directory
-            || asked.showCommand != 1)
-            return QStringLiteral("request %1 asked the shell to %2 %3 (show %4%5) but must ask to "
-                                  "open %6 (show 1, no parameters, no directory)")
-                .arg(i + 1)
-                .arg(quoted(asked.verb), quoted(asked.file))
-                .arg(asked.showCommand)
-                .arg(asked.parameters || asked.directory ? ", with parameters or a directory" : "")
-                .arg(quoted(requests[i]));
+    QList<QStringList> asked, mustAsk, ran, mustRun;
+    for (const RecordingShell::Request &request : m_driver->shell.requests) {
+        const bool more = request.parameters || request.directory;
+        asked.append({request.verb, request.file, QString::number(request.showCommand),
+                      more ? "with parameters or a directory" : "nothing else"});
     }
-    const QStringList &started = m_model.started();
-    if (shell.started.size() != started.size())
-        return QStringLiteral("%1 command lines were started but %2 must have been")
-            .arg(shell.started.size())
-            .arg(started.size());
-    for (qsizetype i = 0; i < started.size(); ++i) {
-        if (shell.started[i].commandLine != started[i] || shell.started[i].windowStyle != 1)
-            return QStringLiteral("command line %1 was %2 (style %3), but must be %4 (style 1)")
-                .arg(i + 1)
-                .arg(quoted(shell.started[i].commandLine))
-                .arg(shell.started[i].windowStyle)
-                .arg(quoted(started[i]));
-    }
-    return QString();
+    for (const QString &file : m_model.requests())
+        mustAsk.append({"open", file, "1", "nothing else"});
+    for (const RecordingShell::Started &started : m_driver->shell.started)
+        ran.append({started.commandLine, QString::number(started.windowStyle)});
+    for (const QString &commandLine : m_model.started())
+        mustRun.append({commandLine, "1"});
+    wrong << differs("shell request", asked, mustAsk) << differs("command line", ran, mustRun);
 }
 
 Snapshot Session::snapshot()
@@ -534,28 +424,20 @@ Snapshot Session::snapshot()
     return now;
 }
 
-QString Session::compareLayout()
+void Session::compareLayout(QStringList &wrong)
 {
-    if (!m_model.minimised() && form().size() != m_model.size())
-        return QStringLiteral("the window is %1 x %2 pixels, not the %3 x %4 the user made it")
-            .arg(form().width())
-            .arg(form().height())
-            .arg(m_model.size().width())
-            .arg(m_model.size().height());
+    if (!m_model.minimised())
+        wrong << differs("window's size", form().size(), m_model.size());
     const Snapshot now = snapshot();
-    if (now.listGeometry.topLeft() != QPoint(24, 240))
-        return QStringLiteral("the list moved to (%1, %2)")
-            .arg(now.listGeometry.x())
-            .arg(now.listGeometry.y());
-    if (m_model.layouts() == m_layoutsSeen) {
-        if (!(now == m_last))
-            return QStringLiteral(
-                "the list, the lines or the columns changed although the layout must not run");
-        return QString();
+    wrong << differs("list's place", now.listGeometry.topLeft(), QPoint(24, 240));
+    if (m_model.layouts() != m_layoutsSeen) {
+        m_layoutsSeen = m_model.layouts();
+        m_last = now;
+        wrong << compareLaidOut(now);
+    } else if (!(now == m_last)) {
+        wrong << QStringLiteral(
+            "the list, the lines or the columns changed although the layout must not run");
     }
-    m_layoutsSeen = m_model.layouts();
-    m_last = now;
-    return compareLaidOut(now);
 }
 
 // A size the list holds in whole pixels: the nearest one to the exact size.

@@ -39,7 +39,8 @@ public:
         return compare();
     }
 
-    // Does the action if a user can do it now; returns the first difference.
+    // Does the action if a user can do it now; returns how the window then
+    // differs from the model, if it does.
     QString perform(const Action &action)
     {
         if (!apply(action)) {
@@ -54,7 +55,6 @@ public:
     }
 
     const SessionModel &model() const { return m_model; }
-    bool minimised() const { return m_model.minimised(); }
     const QStringList &dropDownOrder(int list) const { return m_order[list]; }
     QString tally() const;
     int performed() const { return m_performedCount; }
@@ -63,11 +63,7 @@ private:
     window::MainForm &form() { return m_driver->form(); }
     window::PickList *dropDown(int list) const
     {
-        switch (list) {
-        case trackList: return m_driver->tracks();
-        case timeslotList: return m_driver->timeslots();
-        default: return m_driver->sessions();
-        }
+        return std::array{m_driver->tracks(), m_driver->timeslots(), m_driver->sessions()}[list];
     }
 
     void settle()
@@ -87,17 +83,14 @@ private:
     QString readDropDownOrders()
     {
         for (int list = 0; list < 3; ++list) {
-            QStringList shown;
+            m_order[list].clear();
             for (int i = 0; i < dropDown(list)->count(); ++i)
-                shown.append(dropDown(list)->itemText(i));
-            QStringList sortedShown = shown;
-            QStringList sortedEntries = SessionModel::papers().codeLists[list];
-            sortedShown.sort();
-            sortedEntries.sort();
-            if (sortedShown != sortedEntries)
+                m_order[list].append(dropDown(list)->itemText(i));
+            const QStringList &entries = SessionModel::papers().codeLists[list];
+            if (!std::is_permutation(m_order[list].begin(), m_order[list].end(), entries.begin(),
+                                     entries.end()))
                 return QStringLiteral("the %1 list holds other entries than its code list")
                     .arg(dropDownNames[list]);
-            m_order[list] = shown;
         }
         return QString();
     }
@@ -105,22 +98,20 @@ private:
     bool apply(const Action &a);
     bool applyToDropDown(const Action &a);
     bool applyToSearchBox(const Action &a);
+    bool pressButton(const Action &a);
     bool applyToList(const Action &a);
+    bool pressKeyInList(const Action &a);
     bool applyToWindow(const Action &a);
-    bool pickFromPopup(window::PickList *list, int target);
-    bool closePopupWithoutChoosing(window::PickList *list, int moves);
-    bool pressButton(const char *name, bool byKeyboard);
+    bool usePopup(window::PickList *list, const Action &a);
     bool rowPoint(int position, int cell, QPoint *point);
     bool emptyPoint(QPoint *point);
     bool headerPoint(int column, QPoint *point);
     bool reachable(QWidget *widget, QPoint point);
-    void resizeTo(QSize size);
 
     QString compare();
-    QString compareRows();
-    QString compareControls();
-    QString compareRequests();
-    QString compareLayout();
+    void compareControls(QStringList &wrong);
+    void compareShell(QStringList &wrong);
+    void compareLayout(QStringList &wrong);
     QString compareLaidOut(const Snapshot &now);
     Snapshot snapshot();
 
@@ -130,8 +121,8 @@ private:
     Snapshot m_last;
     int m_layoutsSeen = 0;
     int m_sinceSettled = 0;
-    std::map<int, int> m_performed; // by kind
-    std::map<int, int> m_skipped;   // by kind
+    std::map<Action::Kind, int> m_performed;
+    std::map<Action::Kind, int> m_skipped;
     int m_performedCount = 0;
     qint64 m_shownRows = 0;
 };
