@@ -371,7 +371,7 @@ void TestFreedesktopShell::chooserShowsAndOpens()
 
     if (launcherBroken) {
         // Told in the chooser's own window, which stays for another choice.
-        QTRY_VERIFY(chooser->findChild<QMessageBox *>(QStringLiteral("failure")));
+        QTRY_VERIFY(chooser && chooser->findChild<QMessageBox *>(QStringLiteral("failure")));
         QVERIFY(setLauncherWorks(true));
         QVERIFY(chooser->findChild<QMessageBox *>()->text().contains(QStringLiteral("Recorder")));
         QVERIFY(chooser->isVisible());
