@@ -54,6 +54,8 @@ said() { spoken_since "$1" | grep -qE -- "$2"; }
 # Waits until Orca has spoken a line matching the pattern since the mark.
 heard() { waits "not spoken: $2" said "$1" "$2"; }
 key() { mark=$(lines); xdotool key "$1"; }
+# Presses each key in turn and waits until Orca speaks what follows it.
+keys() { while [ $# -gt 1 ]; do key "$1" && heard "$mark" "$2"; shift 2; done; }
 row="'[0-9]+\.(doc|pdf)\.'"
 heard 0 "Screen reader on"
 
@@ -67,27 +69,22 @@ heard 0 "Search author or title:"
 typed=$(lines)
 xdotool type --delay 150 media
 heard "$typed" "'a '"
-key Tab && heard "$mark" "Reset Search"
+keys Tab "Reset Search"
 key Return # empties the search box again
-key Tab && heard "$mark" "Reset Sort Criteria"
+keys Tab "Reset Sort Criteria"
 for list in "by track:/All tracks" "by session:/All sessions" "by timeslot:/All timeslots"; do
-    key Tab && heard "$mark" "${list%/*}" && heard "$mark" "${list#*/}"
-    key Down && heard "$mark" "Keynotes"
+    keys Tab "${list%/*}" && heard "$mark" "${list#*/}"
+    keys Down "Keynotes"
 done
 spoken_since "$typed" | grep -qE "$row" && fail "a list row was spoken outside the list"
 
-key Tab && heard "$mark" "Papers"
-key Down && heard "$mark" "$row"
-key Down && heard "$mark" "$row"
+keys Tab "Papers" Down "$row" Down "$row"
 file=$(spoken_since "$mark" | grep -oE "$row" | tail -1 | tr -d "'")
 file=${file%.}
 echo "a document" > "$docs/$file"
 key Return
 waits "Enter did not open $file, the row last spoken" grep -rqx "$docs/$file" "$records"
 # Back to a filter, which rebuilds the list, and into the list again.
-key shift+Tab && heard "$mark" "by timeslot:"
-key Up && heard "$mark" "All timeslots"
-key Tab && heard "$mark" "Papers"
-key Down && heard "$mark" "$row"
+keys shift+Tab "by timeslot:" Up "All timeslots" Tab "Papers" Down "$row"
 ! grep -a "Accessible invalid" "$root/stderr" || fail "stale accessible objects"
 echo "spoken and opened as expected: $file"

@@ -13,9 +13,8 @@ private slots:
     void otherKeysOpenNothing_data();
     void otherKeysOpenNothing();
     void rememberedFileOutlivesFiltersAndSearches();
+    void noAssociationShowsOpenWith_data();
     void noAssociationShowsOpenWith();
-    void enterBeforeAnyClickAsksForTheEmptyName();
-    void openWithThatCannotStartLeavesTheWindow();
 
 private:
     QString fileAt(int position) const { return m_driver->list()->cellText(position, 0); }
@@ -124,41 +123,40 @@ void TestOpening::rememberedFileOutlivesFiltersAndSearches()
     QCOMPARE(m_driver->state().selectedfile.text(), clicked);
 }
 
+void TestOpening::noAssociationShowsOpenWith_data()
+{
+    QTest::addColumn<int>("row"); // clicked before Enter, if any
+    QTest::addColumn<bool>("chooserFails");
+    QTest::newRow("clicked row") << 1 << false;
+    QTest::newRow("before any click, the empty name") << -1 << false;
+    QTest::newRow("chooser cannot start") << 0 << true;
+}
+
 void TestOpening::noAssociationShowsOpenWith()
 {
+    QFETCH(int, row);
+    QFETCH(bool, chooserFails);
     m_driver->shell.answer = documents::noAssociation;
-    m_driver->clickRow(1);
+    m_driver->shell.failToStart = chooserFails;
+    if (row < 0)
+        m_driver->list()->setFocus();
+    else
+        m_driver->clickRow(row);
+    const QString file = row < 0 ? QString() : fileAt(row);
     pressInList(Qt::Key_Return);
+    QCOMPARE(m_driver->shell.requests.size(), 1);
+    QCOMPARE(m_driver->shell.requests[0].file, file);
     QCOMPARE(m_driver->shell.started.size(), 1);
     QCOMPARE(m_driver->shell.started[0].commandLine,
-             "rundll32.exe shell32.dll,OpenAs_RunDLL " + fileAt(1));
+             "rundll32.exe shell32.dll,OpenAs_RunDLL " + file);
     QCOMPARE(m_driver->shell.started[0].windowStyle, 1);
+    // The window stays, whether the chooser started or not.
+    QVERIFY(m_driver->form().isVisible());
+    QCOMPARE(m_driver->list()->itemCount(), 178);
     // Any other failure shows nothing of the program's own.
     m_driver->shell.answer = documents::fileNotFound;
     pressInList(Qt::Key_Return);
     QCOMPARE(m_driver->shell.started.size(), 1);
-}
-
-void TestOpening::enterBeforeAnyClickAsksForTheEmptyName()
-{
-    m_driver->shell.answer = documents::noAssociation;
-    m_driver->list()->setFocus();
-    pressInList(Qt::Key_Return);
-    QCOMPARE(m_driver->shell.requests.size(), 1);
-    QCOMPARE(m_driver->shell.requests[0].file, QString());
-    QCOMPARE(m_driver->shell.started[0].commandLine,
-             QStringLiteral("rundll32.exe shell32.dll,OpenAs_RunDLL "));
-}
-
-void TestOpening::openWithThatCannotStartLeavesTheWindow()
-{
-    m_driver->shell.answer = documents::noAssociation;
-    m_driver->shell.failToStart = true;
-    m_driver->clickRow(0);
-    pressInList(Qt::Key_Return);
-    QCOMPARE(m_driver->shell.started.size(), 1);
-    QVERIFY(m_driver->form().isVisible());
-    QCOMPARE(m_driver->list()->itemCount(), 178);
 }
 
 QTEST_MAIN(TestOpening)
