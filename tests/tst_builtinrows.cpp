@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <functional>
 #include <numeric>
-#include <ranges>
 #include <tuple>
 #include <vector>
 
@@ -94,7 +93,10 @@ private:
     QSet<QString> texts(int row, int count, int column) const;
     int rowsWhere(const std::function<bool(int row)> &keep) const
     {
-        return int(std::ranges::count_if(std::views::iota(1, m_state.papercount + 1), keep));
+        int rows = 0;
+        for (int row = 1; row <= m_state.papercount; ++row)
+            rows += keep(row) ? 1 : 0;
+        return rows;
     }
     int papersWhere(const std::function<bool(const Paper &)> &keep) const
     {

@@ -57,11 +57,14 @@ int runChild(const QString &mode)
     if (mode == QLatin1String("start-up")) // as the load routine would, in the constructor
         window::ErrorBoundary::run([] { throw errors::TypeMismatchError(); });
     driver.shell.failToExecute = mode == QLatin1String("handler");
-    QTimer::singleShot(0, &driver.form(), [&driver] {
+    QTimer open;
+    open.setSingleShot(true);
+    QObject::connect(&open, &QTimer::timeout, [&driver] {
         driver.clickRow(0);
         QTest::keyClick(driver.list(), Qt::Key_Return);
         driver.form().close();
     });
+    open.start(0);
     return window::ErrorBoundary::showAndRun(driver.form());
 }
 

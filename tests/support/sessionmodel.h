@@ -45,10 +45,10 @@ struct Paper
 struct Papers
 {
     Papers()
+        : codeLists{QStringList(catalogue::trackNames.begin(), catalogue::trackNames.end()),
+                    QStringList(catalogue::timeslotNames.begin(), catalogue::timeslotNames.end()),
+                    QStringList(catalogue::sessionNames.begin(), catalogue::sessionNames.end())}
     {
-        codeLists = {QStringList(catalogue::trackNames.begin(), catalogue::trackNames.end()),
-                     QStringList(catalogue::timeslotNames.begin(), catalogue::timeslotNames.end()),
-                     QStringList(catalogue::sessionNames.begin(), catalogue::sessionNames.end())};
         for (const catalogue::BuiltinRow &row : catalogue::builtinRows)
             rows.append(paperOf(row));
         // Ordering a subset keeps the relative order it has in the whole list,
