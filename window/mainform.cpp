@@ -41,13 +41,6 @@ void fillPickList(PickList &pickList, const catalogue::CellList<Size> &codes, in
     pickList.setText(codes(0).text());
 }
 
-void placeInTwips(QWidget *control, int left, int top, int width, int height, int tabIndex)
-{
-    control->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                         twipsToPixels(height));
-    control->setProperty("TabIndex", tabIndex);
-}
-
 // Each column's share of the list's width, in header order.
 constexpr double columnShares[] = {0.07, 0.13, 0.33, 0.13, 0.17, 0.13};
 
@@ -78,7 +71,7 @@ MainForm::MainForm(documents::Shell &shell, QWidget *parent)
     , m_opener(m_state, shell)
 {
     createControls();
-    placeControls();
+    nameAndPlaceControls();
     setTabOrder();
     bindEvents();
     handle([this] { Form_Load(); });
@@ -105,33 +98,39 @@ void MainForm::createControls()
         label->setBuddy(field);
         field->setAccessibleName(label->text());
     }
-    const std::pair<QWidget *, const char *> names[] = {
-        {Label6, "Label6"},       {Label5, "Label5"}, {Text1, "Text1"},
-        {Command1, "Command1"},   {Label1, "Label1"}, {Command2, "Command2"},
-        {Label2, "Label2"},       {Combo1, "Combo1"}, {Label4, "Label4"},
-        {Combo3, "Combo3"},       {Label3, "Label3"}, {Combo2, "Combo2"},
-        {ListView1, "ListView1"},
-    };
-    for (const auto &[control, name] : names)
-        control->setObjectName(QString::fromLatin1(name));
     resize(designClientSize);
 }
 
-void MainForm::placeControls()
+void MainForm::nameAndPlaceControls()
 {
-    placeInTwips(Label6, 360, 360, 8775, 255, 12);
-    placeInTwips(Label5, 360, 960, 1695, 255, 10);
-    placeInTwips(Text1, 2280, 960, 3975, 285, 1);
-    placeInTwips(Command1, 6600, 960, 2175, 293, 2);
-    placeInTwips(Label1, 360, 1680, 1575, 255, 0);
-    placeInTwips(Command2, 2280, 1648, 2055, 293, 3);
-    placeInTwips(Label2, 360, 2040, 1575, 255, 7);
-    placeInTwips(Combo1, 2280, 2040, 6495, 315, 4);
-    placeInTwips(Label4, 360, 2400, 1575, 255, 9);
-    placeInTwips(Combo3, 2280, 2400, 6495, 315, 5);
-    placeInTwips(Label3, 360, 2760, 1575, 255, 8);
-    placeInTwips(Combo2, 2280, 2760, 6495, 315, 6);
-    placeInTwips(ListView1, 360, 3600, 11475, 5295, 11);
+    struct Placement
+    {
+        QWidget *control;
+        const char *name;
+        int left, top, width, height; // in twips
+        int tabIndex;
+    };
+    const Placement placements[] = {
+        {Label6, "Label6", 360, 360, 8775, 255, 12},
+        {Label5, "Label5", 360, 960, 1695, 255, 10},
+        {Text1, "Text1", 2280, 960, 3975, 285, 1},
+        {Command1, "Command1", 6600, 960, 2175, 293, 2},
+        {Label1, "Label1", 360, 1680, 1575, 255, 0},
+        {Command2, "Command2", 2280, 1648, 2055, 293, 3},
+        {Label2, "Label2", 360, 2040, 1575, 255, 7},
+        {Combo1, "Combo1", 2280, 2040, 6495, 315, 4},
+        {Label4, "Label4", 360, 2400, 1575, 255, 9},
+        {Combo3, "Combo3", 2280, 2400, 6495, 315, 5},
+        {Label3, "Label3", 360, 2760, 1575, 255, 8},
+        {Combo2, "Combo2", 2280, 2760, 6495, 315, 6},
+        {ListView1, "ListView1", 360, 3600, 11475, 5295, 11},
+    };
+    for (const Placement &p : placements) {
+        p.control->setObjectName(QString::fromLatin1(p.name));
+        p.control->setGeometry(twipsToPixels(p.left), twipsToPixels(p.top), twipsToPixels(p.width),
+                               twipsToPixels(p.height));
+        p.control->setProperty("TabIndex", p.tabIndex);
+    }
 }
 
 void MainForm::keepLabelsLegible()

@@ -55,7 +55,7 @@ protected:
 
 private:
     void createControls();
-    void placeControls();
+    void nameAndPlaceControls();
     void keepLabelsLegible();
     void setTabOrder();
     void bindEvents();
