@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QScopeGuard>
+#include <QSignalSpy>
 
 using catalogue::BuiltinRow;
 using resultlist::contrastRatio;
@@ -62,7 +63,8 @@ private slots:
     void oneListPicksTheRowsOfItsEntry_data();
     void oneListPicksTheRowsOfItsEntry();
     void resetBringsBackEveryRowAndKeepsSortAndFile();
-    void wheelPicksOnlyInAFocusedList();
+    void pickListPicksOnlyWhenChosen_data();
+    void pickListPicksOnlyWhenChosen();
 };
 
 void TestMainForm::controlsStandWhereDesigned_data()
@@ -383,20 +385,44 @@ void TestMainForm::resetBringsBackEveryRowAndKeepsSortAndFile()
     QCOMPARE(driver.state().selectedfile.text(), clicked);
 }
 
-void TestMainForm::wheelPicksOnlyInAFocusedList()
+void TestMainForm::pickListPicksOnlyWhenChosen_data()
 {
+    QTest::addColumn<int>("closing"); // of the open list; none: the wheel turns one step
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<bool>("picks");
+    QTest::newRow("wheel over the list") << -1 << false << false;
+    QTest::newRow("wheel in the list") << -1 << true << true;
+    for (int i = 0; i < int(std::size(listClosings)); ++i) {
+        QTest::addRow("open list closed with %s", listClosings[i].name)
+            << i << true << listClosings[i].picks;
+    }
+}
+
+void TestMainForm::pickListPicksOnlyWhenChosen()
+{
+    QFETCH(int, closing);
+    QFETCH(bool, focused);
+    QFETCH(bool, picks);
     WindowDriver driver;
     QVERIFY(driver.showWindow());
     window::PickList *tracks = driver.tracks();
     QCOMPARE(tracks->focusPolicy(), Qt::StrongFocus); // a wheel focus would pick at once
-    for (bool focused : {false, true}) {
-        if (focused)
-            tracks->setFocus();
+    if (focused)
+        tracks->setFocus();
+    QSignalSpy clicks(tracks, &window::PickList::click);
+    const int highlighted = closing < 0 ? 1 : 2;
+    if (closing < 0) {
         QWheelEvent wheel(QPointF(10, 10), tracks->mapToGlobal(QPointF(10, 10)), {}, {0, -120},
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(tracks, &wheel);
-        QCOMPARE(driver.state().trackfilter, focused ? 1 : 0);
+    } else {
+        QVERIFY(WindowDriver::openAt(tracks, highlighted));
+        driver.closeList(tracks, listClosings[closing]);
+        QTRY_VERIFY(!tracks->view()->isVisible());
     }
+    QCOMPARE(clicks.count(), picks ? 1 : 0);
+    QCOMPARE(tracks->currentIndex(), picks ? highlighted : 0);
+    QCOMPARE(cataloguenames::track(driver.state().trackfilter), tracks->currentText());
 }
 
 QTEST_MAIN(TestMainForm)

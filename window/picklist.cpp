@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QWheelEvent>
 
 namespace window {
@@ -96,6 +97,20 @@ private:
     QString shown() const { return pickList()->currentText(); }
 };
 
+// The keys that close an open list and pick its highlighted entry.
+bool picksHighlighted(const QKeyEvent &key)
+{
+    const bool alt = key.modifiers().testFlag(Qt::AltModifier);
+    switch (key.key()) {
+    case Qt::Key_F4:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down: return alt;
+    default: return false;
+    }
+}
+
 QAccessibleInterface *pickListAccessible(const QString &className, QObject *object)
 {
     auto *pickList = qobject_cast<PickList *>(object);
@@ -112,7 +127,8 @@ PickList::PickList(QWidget *parent)
     static const bool accessibleInstalled = (QAccessible::installFactory(pickListAccessible), true);
     Q_UNUSED(accessibleInstalled);
     setEditable(false);
-    setFocusPolicy(Qt::StrongFocus); // the wheel alone does not take the focus
+    setFocusPolicy(Qt::StrongFocus);  // the wheel alone does not take the focus
+    view()->installEventFilter(this); // ahead of the toolkit's own handling of the open list
     connect(this, &QComboBox::activated, this, &PickList::click);
     connect(this, &QComboBox::currentIndexChanged, this, &PickList::announceShownEntry);
 }
@@ -133,6 +149,34 @@ void PickList::wheelEvent(QWheelEvent *event)
         QComboBox::wheelEvent(event);
     else
         event->ignore();
+}
+
+bool PickList::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool keyEvent =
+        event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    if (watched != view() || !keyEvent || !view()->isVisible())
+        return QComboBox::eventFilter(watched, event);
+    auto *key = static_cast<QKeyEvent *>(event);
+    const bool closes = picksHighlighted(*key) || key->matches(QKeySequence::Cancel);
+    if (!closes)
+        return QComboBox::eventFilter(watched, event);
+    // Some toolkit versions act on Enter as it is offered as a shortcut:
+    // claiming it lets it arrive as the key press handled here.
+    if (event->type() == QEvent::KeyPress)
+        closeOpenList(picksHighlighted(*key));
+    key->accept();
+    return true;
+}
+
+void PickList::closeOpenList(bool pickHighlighted)
+{
+    const QModelIndex highlighted = view()->currentIndex();
+    hidePopup();
+    if (!pickHighlighted || !highlighted.isValid())
+        return;
+    setCurrentIndex(highlighted.row());
+    emit click();
 }
 
 void PickList::announceShownEntry()

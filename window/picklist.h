@@ -8,6 +8,8 @@ namespace window {
 
 // A drop-down list the user can only pick from. It raises click when the user
 // picks an entry and, at once, when code sets its text to one of its entries.
+// Its open list closes the same way whatever the toolkit's version: F4, Alt+Up,
+// Alt+Down and Enter pick the highlighted entry, Escape keeps the shown one.
 // Assistive technology reads it as a combo box named by its label whose text
 // is the entry it shows.
 class PickList : public QComboBox, public selection::TextControl
@@ -27,8 +29,10 @@ signals:
 
 protected:
     void wheelEvent(QWheelEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void closeOpenList(bool pickHighlighted);
     void announceShownEntry();
 
     QString m_lastAnnouncedEntry;

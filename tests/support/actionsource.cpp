@@ -16,8 +16,8 @@ const struct
 } kinds[] = {
     {"pick by keys", "pick {text} in the {list} list with the arrow keys"},
     {"pick by wheel", "turn the mouse wheel {wheel} over the {list} list"},
-    {"pick from popup", "open the {list} list and choose {text}"},
-    {"cancel popup", "open the {list} list, move {other} down and close it with F4"},
+    {"pick from popup", "open the {list} list, move to {text} and close it with {closing}"},
+    {"cancel popup", "open the {list} list, move to {text} and close it with {closing}"},
     {"type", "type {text} in the search box"},
     {"compose", "enter {text} in the search box through the input method"},
     {"backspace", "press Backspace {number} times in the search box"},
@@ -77,6 +77,9 @@ QString describe(const Action &a)
         {"{by}", a.other ? "with the Space key" : "with the mouse"},
         {"{key}", QKeySequence(QKeyCombination(a.modifiers, Qt::Key(a.key))).toString()},
         {"{held}", a.other > 1 ? QStringLiteral(", held for %1 key-downs").arg(a.other) : ""},
+        {"{closing}",
+         QString::fromLatin1(
+             listClosings[std::clamp(a.other, 0, int(std::size(listClosings)) - 1)].name)},
         {"{size}", QStringLiteral("%1 x %2").arg(a.size.width()).arg(a.size.height())},
         {"{text}", quoted(a.text)}};
     QString told = QString::fromLatin1(kinds[a.kind].howTo);
@@ -137,8 +140,20 @@ Action ActionSource::dropDownAction(const Session &session)
     if (roll < 78)
         return {Action::PickByWheel, list, chance(50) ? 1 : -1};
     if (roll < 94)
-        return {Action::PickFromPopup, list, 0, target};
-    return {Action::CancelPopup, list, below(4)};
+        return {Action::PickFromPopup, list, closing(true), target};
+    return {Action::CancelPopup, list, closing(false), oneOf(entries)};
+}
+
+// One of the ways to close an open list that pick the highlighted entry, or
+// of those that keep the shown one.
+int ActionSource::closing(bool picks)
+{
+    QList<int> ways;
+    for (int i = 0; i < int(std::size(listClosings)); ++i) {
+        if (listClosings[i].picks == picks)
+            ways.append(i);
+    }
+    return oneOf(ways);
 }
 
 Action ActionSource::searchAction(const Session &session)

@@ -43,7 +43,7 @@ struct Action
 
     Kind kind;
     int number = 0; // drop-down list, count, column, row position or shell answer
-    int other = 0;  // wheel direction, cell column, repeats or "by keyboard"
+    int other = 0;  // wheel direction, cell column, repeats, "by keyboard" or list closing
     QString text = {};
     int key = 0;
     Qt::KeyboardModifiers modifiers = {};
@@ -79,6 +79,7 @@ private:
 
     Action widening(const Session &session);
     Action dropDownAction(const Session &session);
+    int closing(bool picks);
     Action searchAction(const Session &session);
     Action listAction(const Session &session);
     Action windowAction(const Session &session);

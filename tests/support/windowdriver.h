@@ -17,6 +17,27 @@
 #include <functional>
 #include <memory>
 
+// A way to close an open drop-down list; a key of Qt::Key_unknown is a click,
+// on the highlighted entry where it picks and beside the list where it does not.
+struct ListClosing
+{
+    const char *name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    bool picks; // the highlighted entry, raising one click
+};
+
+inline const ListClosing listClosings[] = {
+    {"F4", Qt::Key_F4, Qt::NoModifier, true},
+    {"Alt+Up", Qt::Key_Up, Qt::AltModifier, true},
+    {"Alt+Down", Qt::Key_Down, Qt::AltModifier, true},
+    {"Enter", Qt::Key_Return, Qt::NoModifier, true},
+    {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, true},
+    {"a click on the entry", Qt::Key_unknown, Qt::NoModifier, true},
+    {"Escape", Qt::Key_Escape, Qt::NoModifier, false},
+    {"a click outside", Qt::Key_unknown, Qt::NoModifier, false},
+};
+
 // Drives the real window as a user does, and reads back what it shows.
 class WindowDriver
 {
@@ -67,6 +88,37 @@ public:
                 return false;
         }
         return true;
+    }
+
+    // Opens the list and walks its entries with the arrow keys until `row` is
+    // highlighted; false if the walk never gets there.
+    static bool openAt(window::PickList *pickList, int row)
+    {
+        pickList->showPopup();
+        QCoreApplication::processEvents();
+        QAbstractItemView *view = pickList->view();
+        for (int moves = 0; view->currentIndex().row() != row && moves < 200; ++moves)
+            QTest::keyClick(view, view->currentIndex().row() < row ? Qt::Key_Down : Qt::Key_Up);
+        return view->isVisible() && view->currentIndex().row() == row;
+    }
+
+    // A point on the window's margin, clear of every control and of the open
+    // lists, as long as the window is larger than it.
+    static constexpr QPoint besideLists{1, 1};
+
+    // Closes the open list of `pickList` as a user does, through the window
+    // system, which hands whatever a click outside a popup meets to the popup.
+    void closeList(window::PickList *pickList, const ListClosing &how)
+    {
+        QAbstractItemView *view = pickList->view();
+        if (how.key != Qt::Key_unknown) {
+            QTest::keyClick(view, how.key, how.modifiers);
+        } else if (how.picks) {
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                              view->visualRect(view->currentIndex()).center());
+        } else {
+            QTest::mouseClick(m_form->windowHandle(), Qt::LeftButton, {}, besideLists);
+        }
     }
 
     // Types text into the search box key by key, a key a character, not only

@@ -86,22 +86,19 @@ bool Session::applyToDropDown(const Action &a)
     return true;
 }
 
-// Walks the open popup with the arrow keys: to the entry to choose with
-// Return, or a few entries down to close it with F4, choosing nothing.
+// Walks the open popup with the arrow keys to the entry, then closes it in
+// one of the ways a user does: some pick that entry, the others none.
 bool Session::usePopup(window::PickList *list, const Action &a)
 {
-    const bool choose = a.kind == Action::PickFromPopup;
-    const int target = choose ? int(m_order[a.number].indexOf(a.text)) : a.other;
-    if (target < 0)
+    const ListClosing &closing = listClosings[a.other];
+    const bool clickBeside = !closing.picks && closing.key == Qt::Key_unknown;
+    if (clickBeside && !form().rect().contains(WindowDriver::besideLists))
         return false;
-    list->showPopup();
-    QCoreApplication::processEvents();
-    QAbstractItemView *view = list->view();
-    const auto at = [&](int moves) { return choose ? view->currentIndex().row() : moves; };
-    for (int moves = 0; at(moves) != target && moves < 200; ++moves)
-        QTest::keyClick(view, at(moves) < target ? Qt::Key_Down : Qt::Key_Up);
-    QTest::keyClick(view, choose ? Qt::Key_Return : Qt::Key_F4);
-    if (choose)
+    const int target = int(m_order[a.number].indexOf(a.text));
+    if (target < 0 || !WindowDriver::openAt(list, target))
+        return false;
+    m_driver->closeList(list, closing);
+    if (closing.picks)
         m_model.pick(a.number, a.text);
     return true;
 }
