@@ -66,13 +66,13 @@ QColor legibleOn(const QColor &wanted, const QColor &ground, double minimum)
     return strongerOf(Qt::black, Qt::white, ground);
 }
 
-QColor nearestLegible(const QColor &wanted, const QColor &ground, double minimum)
+QColor nearestLegible(const QColor &wanted, const QColor &ground)
 {
-    if (contrastRatio(wanted, ground) >= minimum)
+    if (contrastRatio(wanted, ground) >= textContrast)
         return wanted;
     const QColor from = wanted.toRgb();
-    const int towardsBlack = firstLegibleStep(from, Qt::black, ground, minimum);
-    const int towardsWhite = firstLegibleStep(from, Qt::white, ground, minimum);
+    const int towardsBlack = firstLegibleStep(from, Qt::black, ground, enhancedContrast);
+    const int towardsWhite = firstLegibleStep(from, Qt::white, ground, enhancedContrast);
     if (towardsBlack > 255 && towardsWhite > 255)
         return strongerOf(Qt::black, Qt::white, ground);
     return towardsBlack <= towardsWhite ? mixed(from, Qt::black, towardsBlack)

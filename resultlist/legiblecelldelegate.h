@@ -5,8 +5,8 @@
 namespace resultlist {
 
 // Draws a cell's own text colour where it is legible on the list's ground, as
-// the file names' blue is on a light one, and the nearest legible colour
-// where it is not.
+// the file names' blue is on a light one, and the nearest colour well clear
+// of the least legible contrast where it is not.
 class LegibleCellDelegate : public QStyledItemDelegate
 {
 public:
