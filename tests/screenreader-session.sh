@@ -68,7 +68,7 @@ heard 0 "Search author or title:"
 
 typed=$(lines)
 xdotool type --delay 150 media
-heard "$typed" "'a '"
+heard "$typed" "'a ?'" # Orca 43 adds a blank to an echoed character, later ones do not
 keys Tab "Reset Search"
 key Return # empties the search box again
 keys Tab "Reset Sort Criteria"
@@ -78,13 +78,17 @@ for list in "by track:/All tracks" "by session:/All sessions" "by timeslot:/All 
 done
 spoken_since "$typed" | grep -qE "$row" && fail "a list row was spoken outside the list"
 
-keys Tab "Papers" Down "$row" Down "$row"
+# Arriving, the list is named and its current row read, by Orca 43 in one
+# utterance, by later versions in two: both come before the next key.
+keys Tab "Papers" && heard "$mark" "$row"
+keys Down "$row" Down "$row"
 file=$(spoken_since "$mark" | grep -oE "$row" | tail -1 | tr -d "'")
 file=${file%.}
 echo "a document" > "$docs/$file"
 key Return
 waits "Enter did not open $file, the row last spoken" grep -rqx "$docs/$file" "$records"
 # Back to a filter, which rebuilds the list, and into the list again.
-keys shift+Tab "by timeslot:" Up "All timeslots" Tab "Papers" Down "$row"
+keys shift+Tab "by timeslot:" Up "All timeslots" Tab "Papers" && heard "$mark" "$row"
+keys Down "$row"
 ! grep -a "Accessible invalid" "$root/stderr" || fail "stale accessible objects"
 echo "spoken and opened as expected: $file"

@@ -1,5 +1,7 @@
 #include "picklist.h"
 
+#include "pickselection.h"
+
 #include "errors/runtimeerror.h"
 
 #include <QAbstractItemView>
@@ -14,12 +16,14 @@ namespace {
 // A pick list as assistive technology reads it: a combo box named by its
 // label (its accessible name), whose value and read-only text are the shown
 // entry. The whole entry counts as selected text, as in a list whose entry is
-// highlighted, so that a reader speaks a new entry when it replaces the old.
+// highlighted, so that a reader speaks a new entry when it replaces the old;
+// readers that follow the selection instead find the entry there.
 class PickListAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit PickListAccessible(PickList *pickList)
         : QAccessibleWidget(pickList, QAccessible::ComboBox)
+        , m_selection(pickSelection(pickList))
     {
     }
 
@@ -27,6 +31,8 @@ public:
     {
         if (type == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface *>(this);
+        if (void *selection = m_selection->interfaceCast(type))
+            return selection;
         return QAccessibleWidget::interface_cast(type);
     }
 
@@ -95,6 +101,8 @@ public:
 private:
     PickList *pickList() const { return static_cast<PickList *>(widget()); }
     QString shown() const { return pickList()->currentText(); }
+
+    std::unique_ptr<PickSelection> m_selection;
 };
 
 // The keys that close an open list and pick its highlighted entry.
