@@ -161,8 +161,8 @@ void TestMainForm::drawsLegiblyAtEveryScale_data()
 {
     QTest::addColumn<QPalette>("palette");
     QTest::addColumn<qreal>("scale");
-    QTest::addColumn<QColor>("text");  // of the labels, captions and lines on the picture
-    QTest::addColumn<QColor>("files"); // none: any legible blue
+    QTest::addColumn<QColor>("text"); // of the labels, captions and lines on the picture
+    QTest::addColumn<QColor>("files");
     const QPalette light = QApplication::palette();
     const QPalette dark(QColor(0x24, 0x24, 0x24)); // a black list
     QPalette adwaitaDark = dark;                   // GTK's dark theme: pure blue at 1.6:1
@@ -173,9 +173,9 @@ void TestMainForm::drawsLegiblyAtEveryScale_data()
     QTest::newRow("light") << light << 1.0 << QColor(Qt::black) << QColor(Qt::blue);
     QTest::newRow("light, 150 %") << light << 1.5 << QColor(Qt::black) << QColor(Qt::blue);
     QTest::newRow("light, 200 %") << light << 2.0 << QColor(Qt::black) << QColor(Qt::blue);
-    QTest::newRow("dark") << dark << 1.0 << QColor(Qt::black) << QColor();
-    QTest::newRow("dark, 200 %") << dark << 2.0 << QColor(Qt::black) << QColor();
-    // The least blue at 7:1, where 4.5:1 would take (123, 123, 255).
+    // The least blue at 7:1, where 4.5:1 would take (94, 94, 255) and (123, 123, 255).
+    QTest::newRow("dark") << dark << 1.0 << QColor(Qt::black) << QColor(136, 136, 255);
+    QTest::newRow("dark, 200 %") << dark << 2.0 << QColor(Qt::black) << QColor(136, 136, 255);
     QTest::newRow("Adwaita dark") << adwaitaDark << 1.0 << QColor(Qt::black)
                                   << QColor(166, 166, 255);
     QTest::newRow("dark red text") << red << 1.0 << QColor(0x80, 0, 0) << QColor(Qt::blue);
@@ -197,8 +197,8 @@ void TestMainForm::drawsLegiblyAtEveryScale()
     const QImage image = grabAt(driver.form(), scale);
     const QColor blue = window::MainForm::pictureBlue;
     // A colour of the theme's own needs 4.5:1; one put in its place, 7:1.
-    // Anti-aliased strokes fall a little short of their colour.
-    const auto legible = [](bool themes) { return (themes ? 4.5 : 7.0) * 0.95; };
+    // Anti-aliased strokes fall short of their colour, by up to a tenth.
+    const auto legible = [](bool themes) { return (themes ? 4.5 : 7.0) * 0.9; };
     for (const char *name :
          {"Label6", "Label1", "Label2", "Label4", "Label3", "Command1", "Command2"}) {
         const QWidget *control = driver.control(name);
@@ -215,7 +215,7 @@ void TestMainForm::drawsLegiblyAtEveryScale()
         boldest(image, cell.translated(list->viewport()->mapTo(&driver.form(), QPoint())), ground);
     QVERIFY(contrastRatio(file, ground) >= legible(files == QColor(Qt::blue)));
     QVERIFY(file.blue() - std::max(file.red(), file.green()) >= 64); // blue, however light
-    QVERIFY(!files.isValid() || near(file, files));
+    QVERIFY(near(file, files));
 
     // In device pixels: each line covers its pixel row, and only that.
     const auto at = [&](double x, double y) { return image.pixelColor(int(x), int(y)); };
