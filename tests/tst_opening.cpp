@@ -1,5 +1,13 @@
-// Opening the clicked row's paper by double click or Enter.
+// Choosing a row by whatever marks it, and opening the chosen row's paper by
+// double click or Enter.
 #include "support/windowfixture.h"
+
+#include <QAccessible>
+#include <QScrollBar>
+
+// Something the user does in the window.
+using Act = std::function<void(WindowDriver &)>;
+Q_DECLARE_METATYPE(Act)
 
 class TestOpening : public WindowFixture
 {
@@ -12,6 +20,10 @@ private slots:
     void enterOpensWithAnyModifier();
     void otherKeysOpenNothing_data();
     void otherKeysOpenNothing();
+    void whatMarksARowChoosesIt_data();
+    void whatMarksARowChoosesIt();
+    void typeAheadGoesByFileNames_data();
+    void typeAheadGoesByFileNames();
     void rememberedFileOutlivesFiltersAndSearches();
     void noAssociationShowsOpenWith_data();
     void noAssociationShowsOpenWith();
@@ -86,6 +98,9 @@ void TestOpening::otherKeysOpenNothing_data()
     QTest::newRow("down") << int(Qt::Key_Down) << true;
     QTest::newRow("page down") << int(Qt::Key_PageDown) << true;
     QTest::newRow("end") << int(Qt::Key_End) << true;
+    QTest::newRow("home on the first row") << int(Qt::Key_Home) << true;
+    QTest::newRow("up on the first row") << int(Qt::Key_Up) << true;
+    QTest::newRow("right") << int(Qt::Key_Right) << false;
     QTest::newRow("type-ahead") << int(Qt::Key_9) << true;
     QTest::newRow("letter") << int(Qt::Key_O) << false;
     QTest::newRow("escape") << int(Qt::Key_Escape) << false;
@@ -104,6 +119,116 @@ void TestOpening::otherKeysOpenNothing()
     QCOMPARE(m_driver->state().selectedfile.text(), chosen);
     pressInList(Qt::Key_Return);
     QCOMPARE(m_driver->shell.requests.last().file, chosen);
+}
+
+void TestOpening::whatMarksARowChoosesIt_data()
+{
+    QTest::addColumn<Act>("act");
+    QTest::addColumn<int>("chosen"); // the row marked, current and chosen; -1 for none
+    const auto press = [](Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {}) {
+        return Act([=](WindowDriver &d) {
+            d.clickRow(1);
+            QTest::mouseClick(d.list()->viewport(), button, modifiers, d.rowPoint(3));
+        });
+    };
+    QTest::newRow("left button") << press(Qt::LeftButton) << 3;
+    QTest::newRow("right button") << press(Qt::RightButton) << 3;
+    QTest::newRow("middle button") << press(Qt::MiddleButton) << 3;
+    QTest::newRow("Ctrl on the marked row") << Act([=](WindowDriver &d) {
+        press(Qt::LeftButton)(d);
+        QTest::mouseClick(d.list()->viewport(), Qt::LeftButton, Qt::ControlModifier, d.rowPoint(3));
+    }) << 3;
+    QTest::newRow("drag to another row") << Act([](WindowDriver &d) {
+        QTest::mousePress(d.list()->viewport(), Qt::LeftButton, {}, d.rowPoint(2));
+        QTest::mouseMove(d.list()->viewport(), d.rowPoint(5));
+        QTest::mouseRelease(d.list()->viewport(), Qt::LeftButton, {}, d.rowPoint(5));
+    }) << 5;
+    QTest::newRow("press on the empty part, after row 1") << Act([](WindowDriver &d) {
+        d.type("media");
+        d.clickRow(1);
+        QWidget *rows = d.list()->viewport();
+        QTest::mouseClick(rows, Qt::LeftButton, {}, QPoint(20, rows->height() - 5));
+    }) << 1;
+    const auto tabFrom = [](const char *control, Qt::KeyboardModifiers modifiers) {
+        return Act([=](WindowDriver &d) {
+            d.control(control)->setFocus();
+            QTest::keyClick(d.control(control), Qt::Key_Tab, modifiers);
+        });
+    };
+    QTest::newRow("Tab into the list") << tabFrom("Combo2", {}) << 0;
+    QTest::newRow("Shift+Tab into the list") << tabFrom("Text1", Qt::ShiftModifier) << 0;
+    const auto focus = [](Qt::FocusReason reason) {
+        return Act([=](WindowDriver &d) { d.list()->setFocus(reason); });
+    };
+    QTest::newRow("focus by the program") << focus(Qt::OtherFocusReason) << -1;
+    QTest::newRow("window activation") << focus(Qt::ActiveWindowFocusReason) << -1;
+    QTest::newRow("popup closing") << focus(Qt::PopupFocusReason) << -1;
+    const auto onLastRow = [](Qt::Key key) {
+        return Act([=](WindowDriver &d) {
+            QAbstractItemView *list = d.list();
+            list->selectionModel()->setCurrentIndex(list->model()->index(177, 0),
+                                                    QItemSelectionModel::NoUpdate);
+            QTest::keyClick(list, key);
+        });
+    };
+    QTest::newRow("End on the last row") << onLastRow(Qt::Key_End) << 177;
+    QTest::newRow("Down on the last row") << onLastRow(Qt::Key_Down) << 177;
+    QTest::newRow("a screen reader's select") << Act([](WindowDriver &d) {
+        QAccessible::queryAccessibleInterface(d.list())->tableInterface()->selectRow(4);
+    }) << 4;
+}
+
+void TestOpening::whatMarksARowChoosesIt()
+{
+    QFETCH(Act, act);
+    QFETCH(int, chosen);
+    act(*m_driver);
+    const resultlist::ReportList *list = m_driver->list();
+    const QModelIndexList marked = list->selectionModel()->selectedRows();
+    QCOMPARE(marked.size(), chosen < 0 ? 0 : 1);
+    QCOMPARE(m_driver->state().selectedfile.text(), chosen < 0 ? QString() : fileAt(chosen));
+    if (chosen >= 0) {
+        QCOMPARE(marked.first().row(), chosen);
+        QCOMPARE(list->currentIndex().row(), chosen);
+    }
+}
+
+void TestOpening::typeAheadGoesByFileNames_data()
+{
+    QTest::addColumn<int>("key");   // pressed before typing, or a click on a title
+    QTest::addColumn<bool>("wide"); // the columns wider than the view
+    QTest::newRow("after Right") << int(Qt::Key_Right) << false;
+    QTest::newRow("after Right, wide columns") << int(Qt::Key_Right) << true;
+    QTest::newRow("after Left, wide columns") << int(Qt::Key_Left) << true;
+    QTest::newRow("after a click on a title") << int(Qt::Key_unknown) << false;
+}
+
+void TestOpening::typeAheadGoesByFileNames()
+{
+    QFETCH(int, key);
+    QFETCH(bool, wide);
+    resultlist::ReportList *list = m_driver->list();
+    QScrollBar *sideways = list->horizontalScrollBar();
+    if (wide) {
+        list->setColumnWidth(4, 2000);
+        QTRY_VERIFY(sideways->maximum() > 0);
+        sideways->setValue(key == Qt::Key_Left ? sideways->maximum() : 0);
+    }
+    const int before = sideways->value();
+    list->setFocus();
+    if (key == Qt::Key_unknown) {
+        const QRect title = list->visualRect(list->model()->index(0, 2));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, title.center());
+    } else {
+        pressInList(Qt::Key(key));
+        QCOMPARE(list->currentIndex().column(), 0);
+    }
+    // Sideways the keys scroll the columns, in their own direction, when they can.
+    QCOMPARE(qBound(-1, sideways->value() - before, 1), wide ? key == Qt::Key_Left ? -1 : 1 : 0);
+    pressInList(Qt::Key_9);
+    const QString chosen = m_driver->state().selectedfile.text();
+    QVERIFY2(chosen.startsWith(QLatin1Char('9')), qPrintable(chosen));
+    QCOMPARE(fileAt(list->currentIndex().row()), chosen);
 }
 
 void TestOpening::rememberedFileOutlivesFiltersAndSearches()
