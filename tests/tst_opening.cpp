@@ -1,8 +1,9 @@
 // Choosing a row by whatever marks it, and opening the chosen row's paper by
-// double click or Enter.
+// double click or Enter; a paper that cannot open tells why.
 #include "support/windowfixture.h"
 
 #include <QAccessible>
+#include <QDir>
 #include <QScrollBar>
 
 // Something the user does in the window.
@@ -27,6 +28,8 @@ private slots:
     void rememberedFileOutlivesFiltersAndSearches();
     void noAssociationShowsOpenWith_data();
     void noAssociationShowsOpenWith();
+    void failuresAreTold_data();
+    void failuresAreTold();
 
 private:
     QString fileAt(int position) const { return m_driver->list()->cellText(position, 0); }
@@ -278,10 +281,52 @@ void TestOpening::noAssociationShowsOpenWith()
     // The window stays, whether the chooser started or not.
     QVERIFY(m_driver->form().isVisible());
     QCOMPARE(m_driver->list()->itemCount(), 178);
-    // Any other failure shows nothing of the program's own.
+    // Any other failure starts no chooser.
+    m_driver->takeNotice();
     m_driver->shell.answer = documents::fileNotFound;
     pressInList(Qt::Key_Return);
     QCOMPARE(m_driver->shell.started.size(), 1);
+}
+
+void TestOpening::failuresAreTold_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("chooserFails");
+    QTest::addColumn<int>("row");      // chosen before Enter, if any
+    QTest::addColumn<QString>("told"); // %1 the file, %2 the current directory
+    const QString missing = "The document \"%1\" was not found in the folder %2.\n\n"
+                            "Documents are looked for in the folder the program was started from.";
+    QTest::newRow("file not found") << 2 << false << 2 << missing;
+    QTest::newRow("path not found") << 3 << false << 2 << missing;
+    QTest::newRow("access denied")
+        << 5 << false << 2 << "The document \"%1\" could not be opened (error 5).";
+    QTest::newRow("chooser cannot start")
+        << 31 << true << 2 << "The Open With dialog could not be shown for \"%1\".";
+    QTest::newRow("opened") << 42 << false << 2 << QString();
+    QTest::newRow("Open With shown") << 31 << false << 2 << QString();
+    QTest::newRow("before any choice") << 2 << true << -1 << QString();
+    QTest::newRow("before any choice, no chooser") << 31 << true << -1 << QString();
+}
+
+void TestOpening::failuresAreTold()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, chooserFails);
+    QFETCH(int, row);
+    QFETCH(QString, told);
+    m_driver->shell.answer = answer;
+    m_driver->shell.failToStart = chooserFails;
+    m_driver->list()->setFocus();
+    if (row >= 0)
+        m_driver->clickRow(row);
+    pressInList(Qt::Key_Return);
+    const QString folder = QDir::toNativeSeparators(QDir::currentPath());
+    QCOMPARE(m_driver->takeNotice(),
+             told.isNull() ? QString()
+                           : "Brevanor 2002|" + told.replace("%2", folder).arg(fileAt(row)) + "|1");
+    // Told over the window, which then has its focus back.
+    QTRY_VERIFY(m_driver->list()->hasFocus());
+    QCOMPARE(m_driver->shell.requests.size(), 1);
 }
 
 QTEST_MAIN(TestOpening)

@@ -418,7 +418,10 @@ void Session::compareShell(QStringList &wrong)
         ran.append({started.commandLine, QString::number(started.windowStyle)});
     for (const QString &commandLine : m_model.started())
         mustRun.append({commandLine, "1"});
-    wrong << differs("shell request", asked, mustAsk) << differs("command line", ran, mustRun);
+    while (!m_driver->takeNotice().isEmpty())
+        ++m_notices;
+    wrong << differs("shell request", asked, mustAsk) << differs("command line", ran, mustRun)
+          << differs("number of notices", m_notices, m_model.notices());
 }
 
 Snapshot Session::snapshot()
