@@ -26,8 +26,6 @@ private slots:
     void typeAheadGoesByFileNames_data();
     void typeAheadGoesByFileNames();
     void rememberedFileOutlivesFiltersAndSearches();
-    void noAssociationShowsOpenWith_data();
-    void noAssociationShowsOpenWith();
     void failuresAreTold_data();
     void failuresAreTold();
 
@@ -130,17 +128,14 @@ void TestOpening::whatMarksARowChoosesIt_data()
     QTest::addColumn<int>("chosen"); // the row marked, current and chosen; -1 for none
     const auto press = [](Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {}) {
         return Act([=](WindowDriver &d) {
-            d.clickRow(1);
+            d.clickRow(modifiers ? 3 : 1);
             QTest::mouseClick(d.list()->viewport(), button, modifiers, d.rowPoint(3));
         });
     };
     QTest::newRow("left button") << press(Qt::LeftButton) << 3;
     QTest::newRow("right button") << press(Qt::RightButton) << 3;
     QTest::newRow("middle button") << press(Qt::MiddleButton) << 3;
-    QTest::newRow("Ctrl on the marked row") << Act([=](WindowDriver &d) {
-        press(Qt::LeftButton)(d);
-        QTest::mouseClick(d.list()->viewport(), Qt::LeftButton, Qt::ControlModifier, d.rowPoint(3));
-    }) << 3;
+    QTest::newRow("Ctrl on the marked row") << press(Qt::LeftButton, Qt::ControlModifier) << 3;
     QTest::newRow("drag to another row") << Act([](WindowDriver &d) {
         QTest::mousePress(d.list()->viewport(), Qt::LeftButton, {}, d.rowPoint(2));
         QTest::mouseMove(d.list()->viewport(), d.rowPoint(5));
@@ -251,43 +246,6 @@ void TestOpening::rememberedFileOutlivesFiltersAndSearches()
     QCOMPARE(m_driver->state().selectedfile.text(), clicked);
 }
 
-void TestOpening::noAssociationShowsOpenWith_data()
-{
-    QTest::addColumn<int>("row"); // clicked before Enter, if any
-    QTest::addColumn<bool>("chooserFails");
-    QTest::newRow("clicked row") << 1 << false;
-    QTest::newRow("before any click, the empty name") << -1 << false;
-    QTest::newRow("chooser cannot start") << 0 << true;
-}
-
-void TestOpening::noAssociationShowsOpenWith()
-{
-    QFETCH(int, row);
-    QFETCH(bool, chooserFails);
-    m_driver->shell.answer = documents::noAssociation;
-    m_driver->shell.failToStart = chooserFails;
-    if (row < 0)
-        m_driver->list()->setFocus();
-    else
-        m_driver->clickRow(row);
-    const QString file = row < 0 ? QString() : fileAt(row);
-    pressInList(Qt::Key_Return);
-    QCOMPARE(m_driver->shell.requests.size(), 1);
-    QCOMPARE(m_driver->shell.requests[0].file, file);
-    QCOMPARE(m_driver->shell.started.size(), 1);
-    QCOMPARE(m_driver->shell.started[0].commandLine,
-             "rundll32.exe shell32.dll,OpenAs_RunDLL " + file);
-    QCOMPARE(m_driver->shell.started[0].windowStyle, 1);
-    // The window stays, whether the chooser started or not.
-    QVERIFY(m_driver->form().isVisible());
-    QCOMPARE(m_driver->list()->itemCount(), 178);
-    // Any other failure starts no chooser.
-    m_driver->takeNotice();
-    m_driver->shell.answer = documents::fileNotFound;
-    pressInList(Qt::Key_Return);
-    QCOMPARE(m_driver->shell.started.size(), 1);
-}
-
 void TestOpening::failuresAreTold_data()
 {
     QTest::addColumn<int>("answer");
@@ -296,16 +254,17 @@ void TestOpening::failuresAreTold_data()
     QTest::addColumn<QString>("told"); // %1 the file, %2 the current directory
     const QString missing = "The document \"%1\" was not found in the folder %2.\n\n"
                             "Documents are looked for in the folder the program was started from.";
+    QTest::newRow("opened") << 42 << false << 2 << QString();
+    QTest::newRow("Open With shown") << 31 << false << 1 << QString();
+    QTest::newRow("Open With, before any choice") << 31 << false << -1 << QString();
+    QTest::newRow("chooser cannot start")
+        << 31 << true << 2 << "The Open With dialog could not be shown for \"%1\".";
+    QTest::newRow("chooser cannot start, before any choice") << 31 << true << -1 << QString();
     QTest::newRow("file not found") << 2 << false << 2 << missing;
     QTest::newRow("path not found") << 3 << false << 2 << missing;
     QTest::newRow("access denied")
         << 5 << false << 2 << "The document \"%1\" could not be opened (error 5).";
-    QTest::newRow("chooser cannot start")
-        << 31 << true << 2 << "The Open With dialog could not be shown for \"%1\".";
-    QTest::newRow("opened") << 42 << false << 2 << QString();
-    QTest::newRow("Open With shown") << 31 << false << 2 << QString();
-    QTest::newRow("before any choice") << 2 << true << -1 << QString();
-    QTest::newRow("before any choice, no chooser") << 31 << true << -1 << QString();
+    QTest::newRow("file not found, before any choice") << 2 << false << -1 << QString();
 }
 
 void TestOpening::failuresAreTold()
@@ -319,14 +278,24 @@ void TestOpening::failuresAreTold()
     m_driver->list()->setFocus();
     if (row >= 0)
         m_driver->clickRow(row);
+    const QString file = row < 0 ? QString() : fileAt(row);
     pressInList(Qt::Key_Return);
+    QCOMPARE(m_driver->shell.requests.size(), 1);
+    QCOMPARE(m_driver->shell.requests[0].file, file);
+    // Only a type without an application starts the chooser, for the name as it is.
+    const QList<RecordingShell::Started> &started = m_driver->shell.started;
+    QCOMPARE(started.size(), answer == documents::noAssociation ? 1 : 0);
+    if (!started.isEmpty()) {
+        QCOMPARE(started[0].commandLine, "rundll32.exe shell32.dll,OpenAs_RunDLL " + file);
+        QCOMPARE(started[0].windowStyle, 1);
+    }
     const QString folder = QDir::toNativeSeparators(QDir::currentPath());
     QCOMPARE(m_driver->takeNotice(),
              told.isNull() ? QString()
-                           : "Brevanor 2002|" + told.replace("%2", folder).arg(fileAt(row)) + "|1");
-    // Told over the window, which then has its focus back.
+                           : "Brevanor 2002|" + told.replace("%2", folder).arg(file) + "|1");
+    // Told over the window, which stays and then has its focus back.
     QTRY_VERIFY(m_driver->list()->hasFocus());
-    QCOMPARE(m_driver->shell.requests.size(), 1);
+    QCOMPARE(m_driver->list()->itemCount(), 178);
 }
 
 QTEST_MAIN(TestOpening)
