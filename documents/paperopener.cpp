@@ -4,7 +4,7 @@
 
 #include "errors/runtimeerror.h"
 
-#include <cstdio>
+#include <QDir>
 
 namespace documents {
 
@@ -12,11 +12,25 @@ namespace {
 
 constexpr std::int16_t enterKey = 13;
 
+// Why the shell could not open the file: where a missing one was looked for,
+// or the shell's own code.
+QString whyNotOpened(const QString &file, int code)
+{
+    if (code == fileNotFound || code == pathNotFound)
+        return QStringLiteral("The document \"%1\" was not found in the folder %2.\n\n"
+                              "Documents are looked for in the folder the program was started "
+                              "from.")
+            .arg(file, QDir::toNativeSeparators(QDir::currentPath()));
+    return QStringLiteral("The document \"%1\" could not be opened (error %2).")
+        .arg(file, QString::number(code));
+}
+
 } // namespace
 
-PaperOpener::PaperOpener(catalogue::Catalogue &state, Shell &shell)
+PaperOpener::PaperOpener(catalogue::Catalogue &state, Shell &shell, Notice tellUser)
     : m_state(state)
     , m_shell(shell)
+    , m_tellUser(std::move(tellUser))
 {
 }
 
@@ -48,14 +62,22 @@ void PaperOpener::RunShellExecute(const QString &sTopic, const catalogue::Cell &
                                   const std::optional<QString> &sDirectory, int nShowCmd)
 {
     const QString file = sFile.text();
-    if (m_shell.execute(sTopic, file, sParams, sDirectory, nShowCmd) != noAssociation)
-        return;
+    const int code = m_shell.execute(sTopic, file, sParams, sDirectory, nShowCmd);
+    if (code == noAssociation)
+        showOpenWith(file);
+    else if (code <= lastErrorCode && !file.isEmpty()) // before any choice, nothing to tell
+        m_tellUser(whyNotOpened(file, code));
+}
+
+void PaperOpener::showOpenWith(const QString &file)
+{
     // A chooser that cannot be started must not take the window with it.
     try {
         m_shell.startCommandLine(openWithCommand + file, showNormal);
-    } catch (const errors::RuntimeError &error) {
-        std::fprintf(stderr, "brevanor: cannot show the Open With dialog for \"%s\": %s\n",
-                     file.toLocal8Bit().constData(), error.what());
+    } catch (const errors::RuntimeError &) {
+        if (!file.isEmpty())
+            m_tellUser(
+                QStringLiteral("The Open With dialog could not be shown for \"%1\".").arg(file));
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace documents {
@@ -16,11 +17,15 @@ class Shell;
 inline const QString openWithCommand = QStringLiteral("rundll32.exe shell32.dll,OpenAs_RunDLL ");
 
 // Remembers the clicked row's file and opens it through the shell, with the
-// Open With dialog when no application is associated with its type.
+// Open With dialog when no application is associated with its type, and tells
+// the user why a paper did not open.
 class PaperOpener
 {
 public:
-    PaperOpener(catalogue::Catalogue &state, Shell &shell);
+    // Shows the user a message, over the window.
+    using Notice = std::function<void(const QString &message)>;
+
+    PaperOpener(catalogue::Catalogue &state, Shell &shell, Notice tellUser);
 
     void ListView1_ItemClick(const QString &itemText);
     void ListView1_DblClick();
@@ -31,9 +36,11 @@ public:
 
 private:
     void openSelectedFile();
+    void showOpenWith(const QString &file);
 
     catalogue::Catalogue &m_state;
     Shell &m_shell;
+    Notice m_tellUser;
 };
 
 } // namespace documents

@@ -10,6 +10,7 @@ namespace documents {
 // Return codes of Shell::execute: above lastErrorCode is success.
 enum ShellCode : int {
     fileNotFound = 2,
+    pathNotFound = 3,
     noAssociation = 31,
     lastErrorCode = 32,
 };

@@ -42,7 +42,9 @@ int WindowsShell::execute(const QString &verb, const QString &file,
                           const std::optional<QString> &directory, int showCommand)
 {
     // Whatever the shell shows for this request belongs to the desktop, not
-    // to the program's window.
+    // to the program's window. ShellExecuteA asks for no message of the
+    // shell's own (SEE_MASK_FLAG_NO_UI): a failure comes back as its code
+    // alone, which the caller tells the user about.
     HWND owner = GetDesktopWindow();
     const QByteArray ansiVerb = verb.toLocal8Bit();
     const QByteArray ansiFile = file.toLocal8Bit();

@@ -71,6 +71,26 @@ public:
     }
 };
 
+// Memory the program asks for that the system cannot give.
+class OutOfMemoryError : public RuntimeError
+{
+public:
+    OutOfMemoryError()
+        : RuntimeError(7, "Out of memory")
+    {
+    }
+};
+
+// A failure of the program's own that is none of its runtime errors.
+class InternalError : public RuntimeError
+{
+public:
+    InternalError()
+        : RuntimeError(51, "Internal error")
+    {
+    }
+};
+
 // A property set that the control allows only to be read.
 class PropertyReadOnlyError : public RuntimeError
 {

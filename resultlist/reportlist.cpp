@@ -9,6 +9,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
 
 namespace resultlist {
 
@@ -20,6 +21,22 @@ int toPixels(float units, double pixelsPerUnit)
     if (units < 0)
         throw errors::InvalidPropertyValueError();
     return qRound(double(units) * pixelsPerUnit);
+}
+
+// Keys that move to a row or select one, and so choose it.
+bool movesOrSelects(int key)
+{
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Space:
+    case Qt::Key_Select: return true;
+    default: return false;
+    }
 }
 
 } // namespace
@@ -74,7 +91,6 @@ ReportList::ReportList(double pixelsPerUnitX, double pixelsPerUnitY, QWidget *pa
             [this](int logicalIndex, int, int newSize) {
                 rememberResizedColumn(logicalIndex, newSize);
             });
-    connect(this, &QAbstractItemView::clicked, this, &ReportList::emitItemClick);
 }
 
 int ReportList::addColumnHeader(const QString &caption)
@@ -113,6 +129,7 @@ void ReportList::setColumnWidth(int column, float width)
 void ReportList::clearItems()
 {
     m_model->rows().clear();
+    m_markedItem = -1;
     changed();
 }
 
@@ -185,6 +202,7 @@ void ReportList::changed()
 void ReportList::commit()
 {
     m_viewStale = false;
+    const bool markWasInView = markedRowInView();
     // A rebuild replaces every cell: readers must not be left on one that is gone.
     moveAccessibleFocusToList(this);
     m_model->present();
@@ -195,10 +213,73 @@ void ReportList::commit()
     header()->setSortIndicator(indicated ? rows.sortKey() : -1, rows.sortOrder() == ascending
                                                                     ? Qt::AscendingOrder
                                                                     : Qt::DescendingOrder);
-    // A list with rows always has a current row for keyboard and screen-reader
-    // users; making it current is not a click.
-    if (m_model->rowCount() > 0)
+    showCurrentRow(markWasInView);
+}
+
+bool ReportList::markedRowInView() const
+{
+    const QModelIndexList marked = selectionModel()->selectedRows();
+    if (m_markedItem < 0 || marked.isEmpty())
+        return false;
+    const QRect row = visualRect(marked.first());
+    return row.height() > 0 && row.bottom() >= 0 && row.top() < viewport()->height();
+}
+
+// A list with rows always has a current row for keyboard and screen-reader
+// users; making it current is not a click. A sort keeps the marked row marked
+// and current wherever it moves, in view if it was; a rebuild marks none.
+void ReportList::showCurrentRow(bool markWasInView)
+{
+    if (m_model->rowCount() == 0)
+        return;
+    const int marked = m_markedItem < 0 ? -1 : m_model->rows().positionOf(m_markedItem);
+    if (marked < 0) {
         selectionModel()->setCurrentIndex(m_model->index(0, 0), QItemSelectionModel::NoUpdate);
+        return;
+    }
+    selectionModel()->setCurrentIndex(m_model->index(marked, 0), QItemSelectionModel::ClearAndSelect
+                                                                     | QItemSelectionModel::Rows);
+    if (!markWasInView)
+        scrollToTop();
+}
+
+bool ReportList::isRowMarked(int position) const
+{
+    return position >= 0 && selectionModel()->isRowSelected(position, {});
+}
+
+void ReportList::chooseRow(int position)
+{
+    selectionModel()->setCurrentIndex(m_model->index(position, 0), QItemSelectionModel::NoUpdate);
+    chooseCurrentRow();
+}
+
+// The row shown marked is the row that opens: whatever marks a row chooses it.
+void ReportList::chooseCurrentRow()
+{
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return;
+    if (!isRowMarked(current.row()))
+        selectionModel()->select(current,
+                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    emit itemClick(current.siblingAtColumn(0).data().toString());
+}
+
+void ReportList::keyboardSearch(const QString &search)
+{
+    const QModelIndex current = currentIndex();
+    if (current.column() > 0)
+        selectionModel()->setCurrentIndex(current.siblingAtColumn(0),
+                                          QItemSelectionModel::NoUpdate);
+    QTreeView::keyboardSearch(search);
+}
+
+void ReportList::scrollTo(const QModelIndex &index, ScrollHint hint)
+{
+    const int sideways = horizontalScrollBar()->value();
+    QTreeView::scrollTo(index, hint);
+    horizontalScrollBar()->setValue(sideways);
 }
 
 void ReportList::applyColumnWidths()
@@ -225,14 +306,39 @@ void ReportList::setHeightInUnits(float height)
     resize(width(), toPixels(height, m_pixelsPerUnitY));
 }
 
-void ReportList::emitItemClick(const QModelIndex &index)
-{
-    emit itemClick(index.siblingAtColumn(0).data().toString());
-}
-
 void ReportList::emitColumnClick(int logicalIndex)
 {
     emit columnClick(logicalIndex + 1);
+}
+
+QItemSelectionModel::SelectionFlags ReportList::selectionCommand(const QModelIndex &index,
+                                                                 const QEvent *event) const
+{
+    // Nothing the user does unmarks a row (Ctrl would): a row is only ever
+    // marked in place of another.
+    const QItemSelectionModel::SelectionFlags command = QTreeView::selectionCommand(index, event);
+    if (command & QItemSelectionModel::Deselect)
+        return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    return command;
+}
+
+void ReportList::mousePressEvent(QMouseEvent *event)
+{
+    // A press on the empty part only gives the list the focus, which it has
+    // before the press arrives: the marked row stays marked.
+    if (!indexAt(event->position().toPoint()).isValid())
+        return;
+    QTreeView::mousePressEvent(event);
+    chooseCurrentRow(); // whichever the button
+}
+
+void ReportList::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool dragged = state() == DragSelectingState;
+    QTreeView::mouseReleaseEvent(event);
+    // A press dragged over the rows chooses the row where it ends.
+    if (dragged)
+        chooseCurrentRow();
 }
 
 void ReportList::mouseDoubleClickEvent(QMouseEvent *event)
@@ -245,18 +351,31 @@ void ReportList::mouseDoubleClickEvent(QMouseEvent *event)
 void ReportList::keyPressEvent(QKeyEvent *event)
 {
     emit keyDown(virtualKeyCode(*event), shiftState(event->modifiers()));
+    if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
+        // Sideways the keys scroll the columns; the focus stays on the whole row.
+        horizontalScrollBar()->triggerAction(event->key() == Qt::Key_Left
+                                                 ? QAbstractSlider::SliderSingleStepSub
+                                                 : QAbstractSlider::SliderSingleStepAdd);
+        return;
+    }
     const int rowBefore = currentIndex().row();
+    const bool markedBefore = isRowMarked(rowBefore);
     QTreeView::keyPressEvent(event);
-    // Moving to a row with the keys, or selecting it with Space, chooses it as
-    // a click does; without this the keyboard alone could never open a paper.
-    const QModelIndex current = currentIndex();
-    if (current.isValid() && (current.row() != rowBefore || event->key() == Qt::Key_Space))
-        emitItemClick(current);
+    // A key that moves or selects chooses the row it leaves current, as a
+    // click does, also where it cannot move (Home on the first row); so does
+    // type-ahead that finds a row.
+    const int row = currentIndex().row();
+    if (movesOrSelects(event->key()) || row != rowBefore || (!markedBefore && isRowMarked(row)))
+        chooseCurrentRow();
 }
 
 void ReportList::focusInEvent(QFocusEvent *event)
 {
     QTreeView::focusInEvent(event);
+    // The keyboard bringing the focus in marks and chooses the current row,
+    // the one a screen reader speaks on arriving.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        chooseCurrentRow();
     // Told after the list's own focus, so that a screen reader lands on the row.
     QMetaObject::invokeMethod(this, "announceCurrentRow", Qt::QueuedConnection);
 }
@@ -279,6 +398,11 @@ void ReportList::currentChanged(const QModelIndex &current, const QModelIndex &p
 
 void ReportList::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
 {
+    // The marked row is kept by its item, which a sort moves.
+    const QModelIndexList marked = selectionModel()->selectedRows();
+    const int position = marked.isEmpty() ? -1 : marked.first().row();
+    m_markedItem =
+        position >= 0 && position < m_model->rows().count() ? m_model->rows().itemAt(position) : -1;
     if (hasFocus())
         QTreeView::selectionChanged(selected, deselected);
     else

@@ -60,6 +60,15 @@ public:
 
     bool isSorted() const { return m_model->rows().isSorted(); }
 
+    // Makes the row at a display position current, marks it and chooses it
+    // (ItemClick), as a click on it does.
+    void chooseRow(int position);
+
+    // Type-ahead goes by file names, whichever cell of the row is current.
+    void keyboardSearch(const QString &search) override;
+    // Rows are chosen whole: bringing one into view scrolls up or down, never sideways.
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+
     // SortTarget
     int mousePointer() const override { return m_mousePointer; }
     void setMousePointer(int shape) override;
@@ -83,6 +92,10 @@ signals:
     void keyDown(std::int16_t keyCode, std::int16_t shift);
 
 protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event) const override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
@@ -96,7 +109,10 @@ private:
     void commit();
     void applyColumnWidths();
     void rememberResizedColumn(int logicalIndex, int newSize);
-    void emitItemClick(const QModelIndex &index);
+    bool isRowMarked(int position) const;
+    bool markedRowInView() const;
+    void showCurrentRow(bool markWasInView);
+    void chooseCurrentRow();
     void emitColumnClick(int logicalIndex);
     Q_INVOKABLE void announceCurrentRow();
 
@@ -104,6 +120,7 @@ private:
     double m_pixelsPerUnitX;
     double m_pixelsPerUnitY;
     std::vector<int> m_columnPixelWidths;
+    int m_markedItem = -1; // the item of the marked row, which a sort keeps marked
     int m_mousePointer = defaultPointer;
     int m_batchDepth = 0;
     bool m_viewStale = false;

@@ -114,7 +114,7 @@ bool readerFollowsCurrentRow(QTreeView *list)
 
 } // namespace
 
-ReportListAccessible::ReportListAccessible(QTreeView *view)
+ReportListAccessible::ReportListAccessible(ReportList *view)
     : QAccessibleWidget(view, QAccessible::Tree)
 {
 }
@@ -124,9 +124,9 @@ ReportListAccessible::~ReportListAccessible()
     forgetCells();
 }
 
-QTreeView *ReportListAccessible::view() const
+ReportList *ReportListAccessible::view() const
 {
-    return static_cast<QTreeView *>(widget());
+    return static_cast<ReportList *>(widget());
 }
 
 void *ReportListAccessible::interface_cast(QAccessible::InterfaceType type)
@@ -231,9 +231,7 @@ bool ReportListAccessible::selectRow(int row)
 {
     if (row < 0 || row >= rowCount())
         return false;
-    view()->selectionModel()->select(view()->model()->index(row, 0),
-                                     QItemSelectionModel::ClearAndSelect
-                                         | QItemSelectionModel::Rows);
+    view()->chooseRow(row); // as a click on it does
     return true;
 }
 

@@ -8,6 +8,8 @@ class QTreeView;
 
 namespace resultlist {
 
+class ReportList;
+
 // The list as assistive technology reads it: a table of its column headers
 // and its shown cells. Each cell is made once, when a reader first asks for
 // it, and let go when the list's rows are replaced, so that no reader is ever
@@ -15,7 +17,7 @@ namespace resultlist {
 class ReportListAccessible : public QAccessibleWidget, public QAccessibleTableInterface
 {
 public:
-    explicit ReportListAccessible(QTreeView *view);
+    explicit ReportListAccessible(ReportList *view);
     ~ReportListAccessible() override;
     ReportListAccessible(const ReportListAccessible &) = delete;
     ReportListAccessible &operator=(const ReportListAccessible &) = delete;
@@ -50,7 +52,7 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent *event) override;
 
 private:
-    QTreeView *view() const;
+    ReportList *view() const;
     void forgetCells();
 
     mutable QHash<int, QAccessible::Id> m_cellByChildIndex;

@@ -75,11 +75,17 @@ void ReportRows::appendCell(int item, const QString &text)
         m_orderStale = true;
 }
 
-const ListRow &ReportRows::shownAt(int position) const
+int ReportRows::itemAt(int position) const
 {
     checkItem(position);
     ensureOrder();
-    return m_rows[m_rowAtPosition[position]];
+    return m_rowAtPosition[position];
+}
+
+int ReportRows::positionOf(int item) const
+{
+    ensureOrder();
+    return int(m_rowAtPosition.indexOf(item));
 }
 
 void ReportRows::setSortKey(std::int16_t key)

@@ -42,8 +42,11 @@ public:
     void setForeColor(int item, const QColor &color);
     void appendCell(int item, const QString &text);
 
-    // The row shown at a display position, counted from 0.
-    const ListRow &shownAt(int position) const;
+    // The row shown at a display position, counted from 0; the item shown
+    // there, and where an item is shown (-1 for none).
+    const ListRow &shownAt(int position) const { return m_rows[itemAt(position)]; }
+    int itemAt(int position) const;
+    int positionOf(int item) const;
 
     std::int16_t sortKey() const { return m_sortKey; }
     void setSortKey(std::int16_t key);

@@ -78,15 +78,15 @@ for list in "by track:/All tracks" "by session:/All sessions" "by timeslot:/All 
 done
 spoken_since "$typed" | grep -qE "$row" && fail "a list row was spoken outside the list"
 
-# Arriving, the list is named and its current row read, by Orca 43 in one
-# utterance, by later versions in two: both come before the next key.
-keys Tab "Papers" && heard "$mark" "$row"
-keys Down "$row" Down "$row"
-file=$(spoken_since "$mark" | grep -oE "$row" | tail -1 | tr -d "'")
-file=${file%.}
-echo "a document" > "$docs/$file"
-key Return
-waits "Enter did not open $file, the row last spoken" grep -rqx "$docs/$file" "$records"
+# Enter opens the row Orca spoke last: on arriving by Tab, then after moving.
+enter_opens_last_spoken() {
+    file=$(spoken_since "$mark" | grep -oE "$row" | tail -1 | tr -d "'") && file=${file%.}
+    echo "a document" > "$docs/$file"
+    key Return
+    waits "Enter did not open $file, the row last spoken" grep -rqx "$docs/$file" "$records"
+}
+keys Tab "Papers" && heard "$mark" "$row" && enter_opens_last_spoken
+keys Down "$row" Down "$row" && enter_opens_last_spoken
 # Back to a filter, which rebuilds the list, and into the list again.
 keys shift+Tab "by timeslot:" Up "All timeslots" Tab "Papers" && heard "$mark" "$row"
 keys Down "$row"

@@ -11,6 +11,9 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <map>
+#include <new>
+#include <stdexcept>
 
 namespace {
 
@@ -56,7 +59,12 @@ int runChild(const QString &mode)
     QObject::connect(&driver.form(), &QObject::destroyed, [] { say("destroyed"); });
     if (mode == QLatin1String("start-up")) // as the load routine would, in the constructor
         window::ErrorBoundary::run([] { throw errors::TypeMismatchError(); });
-    driver.shell.failToExecute = mode == QLatin1String("handler");
+    const std::map<QString, std::function<void()>> faults{
+        {"handler", [] { throw errors::OverflowError(); }},
+        {"out of memory", [] { throw std::bad_alloc(); }},
+        {"foreign", [] { throw std::logic_error("not the runtime's"); }}};
+    if (const auto fault = faults.find(mode); fault != faults.end())
+        driver.shell.failToExecute = fault->second;
     QTimer open;
     open.setSingleShot(true);
     QObject::connect(&open, &QTimer::timeout, [&driver] {
@@ -88,6 +96,12 @@ void TestErrorBoundary::unhandledErrorIsReportedAndEndsTheProgram_data()
     QTest::newRow("in an event routine")
         << "handler" << 1 << "shown\nBrevanor 2002|Run-time error '6':\n\nOverflow|1"
         << "brevanor: run-time error 6: Overflow";
+    QTest::newRow("out of memory in an event routine")
+        << "out of memory" << 1 << "shown\nBrevanor 2002|Run-time error '7':\n\nOut of memory|1"
+        << "brevanor: run-time error 7: Out of memory";
+    QTest::newRow("another exception in an event routine")
+        << "foreign" << 1 << "shown\nBrevanor 2002|Run-time error '51':\n\nInternal error|1"
+        << "brevanor: run-time error 51: Internal error";
     QTest::newRow("in start-up") << "start-up" << 1
                                  << "Brevanor 2002|Run-time error '13':\n\nType mismatch|1"
                                  << "brevanor: run-time error 13: Type mismatch";

@@ -418,13 +418,21 @@ void TestFreedesktopShell::startsCommandLineWithoutShell()
     expectStarts(starts);
 }
 
-// Through the real window: a ".pdf" row opens in its application, a ".doc"
-// row (no application here) starts the chooser for its file, as a process of
-// its own that outlives the window.
+// Through the real window: a row whose document is missing says where it was
+// looked for, a ".pdf" row opens in its application, a ".doc" row (no
+// application here) starts the chooser for its file, as a process of its own
+// that outlives the window.
 void TestFreedesktopShell::paperOpensFromTheList()
 {
     auto driver = std::make_unique<WindowDriver>(*m_shell);
     QVERIFY(driver->showWindow());
+    driver->clickRow(0);
+    QTest::keyClick(driver->list(), Qt::Key_Return);
+    QCOMPARE(
+        driver->takeNotice(),
+        QStringLiteral("Brevanor 2002|The document \"%1\" was not found in the folder %2.\n\n"
+                       "Documents are looked for in the folder the program was started from.|1")
+            .arg(driver->list()->cellText(0, 0), m_documents));
     // Makes the file of the first row that matches and opens it with Enter.
     const auto openFirst = [this, &driver](const char *pattern) {
         QAbstractItemModel *rows = driver->list()->model();

@@ -1,5 +1,14 @@
-// Opening the clicked row's paper by double click or Enter.
+// Choosing a row by whatever marks it, and opening the chosen row's paper by
+// double click or Enter; a paper that cannot open tells why.
 #include "support/windowfixture.h"
+
+#include <QAccessible>
+#include <QDir>
+#include <QScrollBar>
+
+// Something the user does in the window.
+using Act = std::function<void(WindowDriver &)>;
+Q_DECLARE_METATYPE(Act)
 
 class TestOpening : public WindowFixture
 {
@@ -12,9 +21,13 @@ private slots:
     void enterOpensWithAnyModifier();
     void otherKeysOpenNothing_data();
     void otherKeysOpenNothing();
+    void whatMarksARowChoosesIt_data();
+    void whatMarksARowChoosesIt();
+    void typeAheadGoesByFileNames_data();
+    void typeAheadGoesByFileNames();
     void rememberedFileOutlivesFiltersAndSearches();
-    void noAssociationShowsOpenWith_data();
-    void noAssociationShowsOpenWith();
+    void failuresAreTold_data();
+    void failuresAreTold();
 
 private:
     QString fileAt(int position) const { return m_driver->list()->cellText(position, 0); }
@@ -86,6 +99,9 @@ void TestOpening::otherKeysOpenNothing_data()
     QTest::newRow("down") << int(Qt::Key_Down) << true;
     QTest::newRow("page down") << int(Qt::Key_PageDown) << true;
     QTest::newRow("end") << int(Qt::Key_End) << true;
+    QTest::newRow("home on the first row") << int(Qt::Key_Home) << true;
+    QTest::newRow("up on the first row") << int(Qt::Key_Up) << true;
+    QTest::newRow("right") << int(Qt::Key_Right) << false;
     QTest::newRow("type-ahead") << int(Qt::Key_9) << true;
     QTest::newRow("letter") << int(Qt::Key_O) << false;
     QTest::newRow("escape") << int(Qt::Key_Escape) << false;
@@ -106,6 +122,113 @@ void TestOpening::otherKeysOpenNothing()
     QCOMPARE(m_driver->shell.requests.last().file, chosen);
 }
 
+void TestOpening::whatMarksARowChoosesIt_data()
+{
+    QTest::addColumn<Act>("act");
+    QTest::addColumn<int>("chosen"); // the row marked, current and chosen; -1 for none
+    const auto press = [](Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {}) {
+        return Act([=](WindowDriver &d) {
+            d.clickRow(modifiers ? 3 : 1);
+            QTest::mouseClick(d.list()->viewport(), button, modifiers, d.rowPoint(3));
+        });
+    };
+    QTest::newRow("left button") << press(Qt::LeftButton) << 3;
+    QTest::newRow("right button") << press(Qt::RightButton) << 3;
+    QTest::newRow("middle button") << press(Qt::MiddleButton) << 3;
+    QTest::newRow("Ctrl on the marked row") << press(Qt::LeftButton, Qt::ControlModifier) << 3;
+    QTest::newRow("drag to another row") << Act([](WindowDriver &d) {
+        QTest::mousePress(d.list()->viewport(), Qt::LeftButton, {}, d.rowPoint(2));
+        QTest::mouseMove(d.list()->viewport(), d.rowPoint(5));
+        QTest::mouseRelease(d.list()->viewport(), Qt::LeftButton, {}, d.rowPoint(5));
+    }) << 5;
+    QTest::newRow("press on the empty part, after row 1") << Act([](WindowDriver &d) {
+        d.type("media");
+        d.clickRow(1);
+        QWidget *rows = d.list()->viewport();
+        QTest::mouseClick(rows, Qt::LeftButton, {}, QPoint(20, rows->height() - 5));
+    }) << 1;
+    const auto tabFrom = [](const char *control, Qt::KeyboardModifiers modifiers) {
+        return Act([=](WindowDriver &d) {
+            d.control(control)->setFocus();
+            QTest::keyClick(d.control(control), Qt::Key_Tab, modifiers);
+        });
+    };
+    QTest::newRow("Tab into the list") << tabFrom("Combo2", {}) << 0;
+    QTest::newRow("Shift+Tab into the list") << tabFrom("Text1", Qt::ShiftModifier) << 0;
+    const auto focus = [](Qt::FocusReason reason) {
+        return Act([=](WindowDriver &d) { d.list()->setFocus(reason); });
+    };
+    QTest::newRow("focus by the program") << focus(Qt::OtherFocusReason) << -1;
+    QTest::newRow("window activation") << focus(Qt::ActiveWindowFocusReason) << -1;
+    QTest::newRow("popup closing") << focus(Qt::PopupFocusReason) << -1;
+    const auto onLastRow = [](Qt::Key key) {
+        return Act([=](WindowDriver &d) {
+            QAbstractItemView *list = d.list();
+            list->selectionModel()->setCurrentIndex(list->model()->index(177, 0),
+                                                    QItemSelectionModel::NoUpdate);
+            QTest::keyClick(list, key);
+        });
+    };
+    QTest::newRow("End on the last row") << onLastRow(Qt::Key_End) << 177;
+    QTest::newRow("Down on the last row") << onLastRow(Qt::Key_Down) << 177;
+    QTest::newRow("a screen reader's select") << Act([](WindowDriver &d) {
+        QAccessible::queryAccessibleInterface(d.list())->tableInterface()->selectRow(4);
+    }) << 4;
+}
+
+void TestOpening::whatMarksARowChoosesIt()
+{
+    QFETCH(Act, act);
+    QFETCH(int, chosen);
+    act(*m_driver);
+    const resultlist::ReportList *list = m_driver->list();
+    const QModelIndexList marked = list->selectionModel()->selectedRows();
+    QCOMPARE(marked.size(), chosen < 0 ? 0 : 1);
+    QCOMPARE(m_driver->state().selectedfile.text(), chosen < 0 ? QString() : fileAt(chosen));
+    if (chosen >= 0) {
+        QCOMPARE(marked.first().row(), chosen);
+        QCOMPARE(list->currentIndex().row(), chosen);
+    }
+}
+
+void TestOpening::typeAheadGoesByFileNames_data()
+{
+    QTest::addColumn<int>("key");   // pressed before typing, or a click on a title
+    QTest::addColumn<bool>("wide"); // the columns wider than the view
+    QTest::newRow("after Right") << int(Qt::Key_Right) << false;
+    QTest::newRow("after Right, wide columns") << int(Qt::Key_Right) << true;
+    QTest::newRow("after Left, wide columns") << int(Qt::Key_Left) << true;
+    QTest::newRow("after a click on a title") << int(Qt::Key_unknown) << false;
+}
+
+void TestOpening::typeAheadGoesByFileNames()
+{
+    QFETCH(int, key);
+    QFETCH(bool, wide);
+    resultlist::ReportList *list = m_driver->list();
+    QScrollBar *sideways = list->horizontalScrollBar();
+    if (wide) {
+        list->setColumnWidth(4, 2000);
+        QTRY_VERIFY(sideways->maximum() > 0);
+        sideways->setValue(key == Qt::Key_Left ? sideways->maximum() : 0);
+    }
+    const int before = sideways->value();
+    list->setFocus();
+    if (key == Qt::Key_unknown) {
+        const QRect title = list->visualRect(list->model()->index(0, 2));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, title.center());
+    } else {
+        pressInList(Qt::Key(key));
+        QCOMPARE(list->currentIndex().column(), 0);
+    }
+    // Sideways the keys scroll the columns, in their own direction, when they can.
+    QCOMPARE(qBound(-1, sideways->value() - before, 1), wide ? key == Qt::Key_Left ? -1 : 1 : 0);
+    pressInList(Qt::Key_9);
+    const QString chosen = m_driver->state().selectedfile.text();
+    QVERIFY2(chosen.startsWith(QLatin1Char('9')), qPrintable(chosen));
+    QCOMPARE(fileAt(list->currentIndex().row()), chosen);
+}
+
 void TestOpening::rememberedFileOutlivesFiltersAndSearches()
 {
     m_driver->clickRow(4);
@@ -123,40 +246,56 @@ void TestOpening::rememberedFileOutlivesFiltersAndSearches()
     QCOMPARE(m_driver->state().selectedfile.text(), clicked);
 }
 
-void TestOpening::noAssociationShowsOpenWith_data()
+void TestOpening::failuresAreTold_data()
 {
-    QTest::addColumn<int>("row"); // clicked before Enter, if any
+    QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("chooserFails");
-    QTest::newRow("clicked row") << 1 << false;
-    QTest::newRow("before any click, the empty name") << -1 << false;
-    QTest::newRow("chooser cannot start") << 0 << true;
+    QTest::addColumn<int>("row");      // chosen before Enter, if any
+    QTest::addColumn<QString>("told"); // %1 the file, %2 the current directory
+    const QString missing = "The document \"%1\" was not found in the folder %2.\n\n"
+                            "Documents are looked for in the folder the program was started from.";
+    QTest::newRow("opened") << 42 << false << 2 << QString();
+    QTest::newRow("Open With shown") << 31 << false << 1 << QString();
+    QTest::newRow("Open With, before any choice") << 31 << false << -1 << QString();
+    QTest::newRow("chooser cannot start")
+        << 31 << true << 2 << "The Open With dialog could not be shown for \"%1\".";
+    QTest::newRow("chooser cannot start, before any choice") << 31 << true << -1 << QString();
+    QTest::newRow("file not found") << 2 << false << 2 << missing;
+    QTest::newRow("path not found") << 3 << false << 2 << missing;
+    QTest::newRow("access denied")
+        << 5 << false << 2 << "The document \"%1\" could not be opened (error 5).";
+    QTest::newRow("file not found, before any choice") << 2 << false << -1 << QString();
 }
 
-void TestOpening::noAssociationShowsOpenWith()
+void TestOpening::failuresAreTold()
 {
-    QFETCH(int, row);
+    QFETCH(int, answer);
     QFETCH(bool, chooserFails);
-    m_driver->shell.answer = documents::noAssociation;
+    QFETCH(int, row);
+    QFETCH(QString, told);
+    m_driver->shell.answer = answer;
     m_driver->shell.failToStart = chooserFails;
-    if (row < 0)
-        m_driver->list()->setFocus();
-    else
+    m_driver->list()->setFocus();
+    if (row >= 0)
         m_driver->clickRow(row);
     const QString file = row < 0 ? QString() : fileAt(row);
     pressInList(Qt::Key_Return);
     QCOMPARE(m_driver->shell.requests.size(), 1);
     QCOMPARE(m_driver->shell.requests[0].file, file);
-    QCOMPARE(m_driver->shell.started.size(), 1);
-    QCOMPARE(m_driver->shell.started[0].commandLine,
-             "rundll32.exe shell32.dll,OpenAs_RunDLL " + file);
-    QCOMPARE(m_driver->shell.started[0].windowStyle, 1);
-    // The window stays, whether the chooser started or not.
-    QVERIFY(m_driver->form().isVisible());
+    // Only a type without an application starts the chooser, for the name as it is.
+    const QList<RecordingShell::Started> &started = m_driver->shell.started;
+    QCOMPARE(started.size(), answer == documents::noAssociation ? 1 : 0);
+    if (!started.isEmpty()) {
+        QCOMPARE(started[0].commandLine, "rundll32.exe shell32.dll,OpenAs_RunDLL " + file);
+        QCOMPARE(started[0].windowStyle, 1);
+    }
+    const QString folder = QDir::toNativeSeparators(QDir::currentPath());
+    QCOMPARE(m_driver->takeNotice(),
+             told.isNull() ? QString()
+                           : "Brevanor 2002|" + told.replace("%2", folder).arg(file) + "|1");
+    // Told over the window, which stays and then has its focus back.
+    QTRY_VERIFY(m_driver->list()->hasFocus());
     QCOMPARE(m_driver->list()->itemCount(), 178);
-    // Any other failure shows nothing of the program's own.
-    m_driver->shell.answer = documents::fileNotFound;
-    pressInList(Qt::Key_Return);
-    QCOMPARE(m_driver->shell.started.size(), 1);
 }
 
 QTEST_MAIN(TestOpening)

@@ -40,15 +40,24 @@ void TestSorting::headerClicksChooseColumnAndDirection()
     QFETCH(QList<int>, clicks);
     QFETCH(int, cell);
     QFETCH(bool, ascending);
+    resultlist::ReportList *list = m_driver->list();
+    m_driver->clickRow(4);
+    const QStringList chosen = m_driver->shownRows().at(4);
     for (int column : clicks)
         m_driver->clickHeader(std::abs(column), column < 0);
     const QList<QStringList> rows = m_driver->shownRows();
+    // The chosen row stays marked and current wherever it moves, and in view.
+    const QModelIndexList marked = list->selectionModel()->selectedRows();
+    QCOMPARE(marked.size(), 1);
+    QCOMPARE(rows.at(marked.first().row()), chosen);
+    QCOMPARE(list->currentIndex().row(), marked.first().row());
+    QVERIFY(list->viewport()->rect().intersects(list->visualRect(marked.first())));
     QCOMPARE(rows.size(), 178);
     QVERIFY(inReadersOrder(rows, cell, ascending));
     QVERIFY(!inReadersOrder(rows, cell, !ascending));
-    QCOMPARE(m_driver->list()->sortKey(), cell);
-    QCOMPARE(m_driver->list()->header()->sortIndicatorSection(), cell);
-    QCOMPARE(m_driver->list()->header()->sortIndicatorOrder(),
+    QCOMPARE(list->sortKey(), cell);
+    QCOMPARE(list->header()->sortIndicatorSection(), cell);
+    QCOMPARE(list->header()->sortIndicatorOrder(),
              ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 

@@ -74,7 +74,8 @@ void TestWindowsShell::requestsGetTheShellsAnswer()
     RecordingShell shell;
     shell.forwardTo = documents::createPlatformShell();
     catalogue::Catalogue state;
-    documents::PaperOpener(state, shell)
+    QStringList told;
+    documents::PaperOpener(state, shell, [&told](const QString &message) { told.append(message); })
         .RunShellExecute(QStringLiteral("open"), catalogue::Cell(file), std::nullopt, std::nullopt,
                          documents::showNormal);
     QCOMPARE(shell.requests.size(), 1);
@@ -84,6 +85,11 @@ void TestWindowsShell::requestsGetTheShellsAnswer()
     QCOMPARE(shell.started.size(), opensWith ? 1 : 0);
     if (opensWith)
         QCOMPARE(shell.started[0].commandLine, documents::openWithCommand + file);
+    // The shell shows no message of its own: the program tells where it looked.
+    const QString folder = QDir::toNativeSeparators(QDir::currentPath());
+    QCOMPARE(told.size(), code == documents::fileNotFound ? 1 : 0);
+    if (!told.isEmpty())
+        QVERIFY2(told[0].contains(" in the folder " + folder + ".\n"), qPrintable(told[0]));
 }
 
 void TestWindowsShell::openWithFromTheWindowLeavesTheWindow()

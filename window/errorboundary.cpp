@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include <cstdio>
+#include <new>
 
 namespace window {
 
@@ -13,6 +14,19 @@ int ErrorBoundary::showAndRun(QWidget &window)
         return exitStatus;
     window.show();
     return QApplication::exec();
+}
+
+void ErrorBoundary::reportCurrentException()
+{
+    try {
+        throw;
+    } catch (const errors::RuntimeError &error) {
+        report(error);
+    } catch (const std::bad_alloc &) {
+        report(errors::OutOfMemoryError());
+    } catch (...) {
+        report(errors::InternalError());
+    }
 }
 
 void ErrorBoundary::report(const errors::RuntimeError &error)

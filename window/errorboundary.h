@@ -11,7 +11,8 @@ namespace window {
 // Where a runtime error that no routine handles ends: every event routine runs
 // through here, so that no error crosses Qt's event dispatch. The error is
 // reported as the runtime reports it, in a message box and on standard error,
-// and the program then ends through its event loop.
+// and the program then ends through its event loop. Any other exception is
+// reported as the runtime error that stands for it.
 class ErrorBoundary
 {
 public:
@@ -27,8 +28,8 @@ public:
         try {
             routine();
             return true;
-        } catch (const errors::RuntimeError &error) {
-            report(error);
+        } catch (...) {
+            reportCurrentException();
             return false;
         }
     }
@@ -38,6 +39,7 @@ public:
     static int showAndRun(QWidget &window);
 
 private:
+    static void reportCurrentException();
     static void report(const errors::RuntimeError &error);
 
     static inline bool s_ending = false;

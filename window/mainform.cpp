@@ -15,6 +15,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 
 namespace window {
@@ -68,7 +69,7 @@ MainForm::MainForm(documents::Shell &shell, QWidget *parent)
     , m_rowWriter(m_state, *ListView1)
     , m_search(m_state, m_rowWriter, *ListView1, *Text1)
     , m_filters(m_state, m_rowWriter, {*Combo1, *Combo2, *Combo3}, *Text1, m_search)
-    , m_opener(m_state, shell)
+    , m_opener(m_state, shell, [this](const QString &message) { tellUser(message); })
 {
     createControls();
     nameAndPlaceControls();
@@ -193,6 +194,17 @@ void MainForm::bindEvents()
             [this](std::int16_t keyCode, std::int16_t shift) {
                 handle([&] { m_opener.ListView1_KeyDown(keyCode, shift); });
             });
+}
+
+// A message box over the window, which it holds until OK; the focus then
+// returns where it was.
+void MainForm::tellUser(const QString &message)
+{
+    auto *box =
+        new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("notice"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void MainForm::Form_Load()

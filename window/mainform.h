@@ -64,6 +64,8 @@ private:
     template<typename Routine>
     void handle(Routine routine);
 
+    void tellUser(const QString &message);
+
     void Form_Load();
     void Form_Resize();
     void createColumns();

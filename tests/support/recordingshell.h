@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -36,7 +37,7 @@ public:
             forwardTo ? forwardTo->execute(verb, file, parameters, directory, showCommand) : answer;
         requests.append({verb, file, parameters, directory, showCommand, code});
         if (failToExecute)
-            throw errors::OverflowError();
+            failToExecute();
         return code;
     }
 
@@ -52,7 +53,7 @@ public:
 
     int answer = 42;
     bool failToStart = false;
-    bool failToExecute = false;
+    std::function<void()> failToExecute; // throws, once the request is recorded
     std::unique_ptr<documents::Shell> forwardTo;
     QList<Request> requests;
     QList<Started> started;

@@ -163,6 +163,8 @@ public:
         m_requests.append(file);
         if (m_shellAnswer == 31)
             m_started.append(openWithCommand + file);
+        else if (m_shellAnswer <= 32 && !file.isEmpty()) // a failure, told to the user
+            ++m_notices;
     }
     void setShellAnswer(int answer) { m_shellAnswer = answer; }
 
@@ -201,6 +203,7 @@ public:
     int layouts() const { return m_layouts; }
     const QStringList &requests() const { return m_requests; }
     const QStringList &started() const { return m_started; }
+    int notices() const { return m_notices; }
 
 private:
     bool passesFilters(const Paper &paper) const
@@ -245,6 +248,7 @@ private:
     int m_layouts = 0;
     QStringList m_requests;
     QStringList m_started;
+    int m_notices = 0;
 };
 
 } // namespace randomsession

@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 #include <functional>
@@ -177,6 +179,22 @@ public:
     void clickRow(int position)
     {
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rowPoint(position));
+    }
+
+    // What the window's message box tells, as "title|text|buttons", answered
+    // with OK; empty when it tells nothing.
+    QString takeNotice()
+    {
+        for (QMessageBox *box : m_form->findChildren<QMessageBox *>(QStringLiteral("notice"))) {
+            if (!box->isVisible())
+                continue;
+            const QString told = QStringLiteral("%1|%2|%3")
+                                     .arg(box->windowTitle(), box->text())
+                                     .arg(box->buttons().size());
+            box->button(QMessageBox::Ok)->click();
+            return told;
+        }
+        return {};
     }
 
     // The list's rows as a user sees them, each as its six cells.

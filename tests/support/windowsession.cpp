@@ -195,16 +195,18 @@ bool Session::applyToList(const Action &a)
 bool Session::pressKeyInList(const Action &a)
 {
     resultlist::ReportList *list = m_driver->list();
-    const int rowBefore = list->currentIndex().row();
     for (int i = 0; i < std::max(1, a.other); ++i) { // held down: the later presses repeat
         QKeyEvent press(QEvent::KeyPress, a.key, a.modifiers, QString(), i > 0);
         QApplication::sendEvent(list, &press);
     }
     QKeyEvent release(QEvent::KeyRelease, a.key, a.modifiers);
     QApplication::sendEvent(list, &release);
-    // Moving to a row with the keys, or Space on it, chooses it.
+    // A key that moves or selects chooses the current row, even where it
+    // cannot move; the keys here type no text ahead.
+    static const QList<int> choosing{Qt::Key_Down, Qt::Key_Up,  Qt::Key_PageDown, Qt::Key_PageUp,
+                                     Qt::Key_Home, Qt::Key_End, Qt::Key_Space};
     const int row = list->currentIndex().row();
-    if (row >= 0 && (row != rowBefore || a.key == Qt::Key_Space))
+    if (row >= 0 && choosing.contains(a.key))
         m_model.clickRow(row);
     if (a.key == Qt::Key_Return || a.key == Qt::Key_Enter) {
         for (int i = 0; i < std::max(1, a.other); ++i)
@@ -227,7 +229,9 @@ bool Session::rowPoint(int position, int cell, QPoint *point)
     if (position >= list->model()->rowCount())
         return false;
     const QModelIndex index = list->model()->index(position, cell);
-    list->scrollTo(index); // as the user scrolls to the row before clicking it
+    // As the user scrolls to the row, and sideways to the cell, before clicking it.
+    list->scrollTo(index);
+    list->horizontalScrollBar()->setValue(list->header()->sectionPosition(cell));
     const QRect shown = list->visualRect(index) & list->viewport()->rect();
     if (shown.width() < 3 || shown.height() < 3)
         return false;
@@ -387,6 +391,10 @@ void Session::compareControls(QStringList &wrong)
                      m_model.cursor())
           << differs("selected file", state.selectedfile,
                      selected ? catalogue::Cell(*selected) : catalogue::Cell())
+          << differs("marked row's file",
+                     list->selectionModel()->selectedRows().value(0).data().toString(),
+                     list->selectionModel()->hasSelection() ? selected.value_or(QString())
+                                                            : QString())
           << differs("sort key", int(list->sortKey()), m_model.sortKey())
           << differs("sort order", list->sortOrder(), m_model.sortOrder());
 }
@@ -407,7 +415,10 @@ void Session::compareShell(QStringList &wrong)
         ran.append({started.commandLine, QString::number(started.windowStyle)});
     for (const QString &commandLine : m_model.started())
         mustRun.append({commandLine, "1"});
-    wrong << differs("shell request", asked, mustAsk) << differs("command line", ran, mustRun);
+    while (!m_driver->takeNotice().isEmpty())
+        ++m_notices;
+    wrong << differs("shell request", asked, mustAsk) << differs("command line", ran, mustRun)
+          << differs("number of notices", m_notices, m_model.notices());
 }
 
 Snapshot Session::snapshot()

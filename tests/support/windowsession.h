@@ -125,6 +125,7 @@ private:
     std::map<Action::Kind, int> m_skipped;
     int m_performedCount = 0;
     qint64 m_shownRows = 0;
+    int m_notices = 0; // message boxes the window showed, each answered with OK
 };
 
 // While on, the program's warnings make every session differ from the rules.
