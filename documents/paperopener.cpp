@@ -43,13 +43,22 @@ void PaperOpener::openSelectedFile()
                     showNormal);
 }
 
+void PaperOpener::openSelectedFileWith()
+{
+    showOpenWith(m_state.selectedfile.text());
+}
+
 void PaperOpener::RunShellExecute(const QString &sTopic, const catalogue::Cell &sFile,
                                   const std::optional<QString> &sParams,
                                   const std::optional<QString> &sDirectory, int nShowCmd)
 {
     const QString file = sFile.text();
-    if (m_shell.execute(sTopic, file, sParams, sDirectory, nShowCmd) != noAssociation)
-        return;
+    if (m_shell.execute(sTopic, file, sParams, sDirectory, nShowCmd) == noAssociation)
+        showOpenWith(file);
+}
+
+void PaperOpener::showOpenWith(const QString &file)
+{
     // A chooser that cannot be started must not take the window with it.
     try {
         m_shell.startCommandLine(openWithCommand + file, showNormal);

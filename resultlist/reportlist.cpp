@@ -7,6 +7,8 @@
 #include "catalogue/catalogue.h"
 #include "errors/runtimeerror.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 
@@ -20,6 +22,13 @@ int toPixels(float units, double pixelsPerUnit)
     if (units < 0)
         throw errors::InvalidPropertyValueError();
     return qRound(double(units) * pixelsPerUnit);
+}
+
+// The keys that ask for a context menu: the Menu key and Shift+F10.
+bool asksForMenu(const QKeyEvent &event)
+{
+    return event.key() == Qt::Key_Menu
+           || (event.key() == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier);
 }
 
 } // namespace
@@ -136,6 +145,23 @@ void ReportList::addSubItem(int item, const QString &text)
     changed();
 }
 
+int ReportList::markedPosition() const
+{
+    const QModelIndexList marked = selectionModel()->selectedRows();
+    return marked.isEmpty() ? -1 : marked.first().row();
+}
+
+void ReportList::copyMarkedRow() const
+{
+    const int position = markedPosition();
+    if (position < 0)
+        return;
+    QStringList cells;
+    for (int cell = 0; cell < m_model->columnCount(); ++cell)
+        cells.append(m_model->index(position, cell).data().toString());
+    QGuiApplication::clipboard()->setText(cells.join(u'\t') + u'\n');
+}
+
 void ReportList::setMousePointer(int shape)
 {
     if (shape < defaultPointer || shape > lastPointerShape)
@@ -192,9 +218,14 @@ void ReportList::commit()
     applyColumnWidths();
     const ReportRows &rows = m_model->rows();
     const bool indicated = rows.isSorted() && rows.sortKey() < columnHeaderCount();
+    const int sortedBefore = header()->sortIndicatorSection();
+    const Qt::SortOrder orderBefore = header()->sortIndicatorOrder();
     header()->setSortIndicator(indicated ? rows.sortKey() : -1, rows.sortOrder() == ascending
                                                                     ? Qt::AscendingOrder
                                                                     : Qt::DescendingOrder);
+    if (header()->sortIndicatorSection() != sortedBefore
+        || header()->sortIndicatorOrder() != orderBefore)
+        announceSortChange(this, sortedBefore);
     // A list with rows always has a current row for keyboard and screen-reader
     // users; making it current is not a click.
     if (m_model->rowCount() > 0)
@@ -245,6 +276,16 @@ void ReportList::mouseDoubleClickEvent(QMouseEvent *event)
 void ReportList::keyPressEvent(QKeyEvent *event)
 {
     emit keyDown(virtualKeyCode(*event), shiftState(event->modifiers()));
+    // The menu keys are read here, not as the context menu events that each
+    // platform sends for its own keys, so that every platform has both.
+    if (asksForMenu(*event)) {
+        emit menuRequested(viewport()->mapToGlobal(keyboardMenuPoint()), true);
+        return;
+    }
+    if (event->matches(QKeySequence::Copy)) {
+        copyMarkedRow();
+        return;
+    }
     const int rowBefore = currentIndex().row();
     QTreeView::keyPressEvent(event);
     // Moving to a row with the keys, or selecting it with Space, chooses it as
@@ -259,6 +300,29 @@ void ReportList::focusInEvent(QFocusEvent *event)
     QTreeView::focusInEvent(event);
     // Told after the list's own focus, so that a screen reader lands on the row.
     QMetaObject::invokeMethod(this, "announceCurrentRow", Qt::QueuedConnection);
+}
+
+void ReportList::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The keyboard's menu keys arrive as keys.
+    if (event->reason() != QContextMenuEvent::Mouse) {
+        event->ignore();
+        return;
+    }
+    emit menuRequested(event->globalPos(), false);
+}
+
+// The keyboard opens the menu below the marked row, else below the current
+// one, brought into view; with no rows, at the top of the list.
+QPoint ReportList::keyboardMenuPoint()
+{
+    const int marked = markedPosition();
+    const QModelIndex row =
+        marked >= 0 ? m_model->index(marked, 0) : currentIndex().siblingAtColumn(0);
+    if (!row.isValid())
+        return {};
+    scrollTo(row);
+    return {0, visualRect(row).bottom()};
 }
 
 // Assistive technology follows the keyboard focus: while the focus is

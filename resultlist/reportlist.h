@@ -60,6 +60,12 @@ public:
 
     bool isSorted() const { return m_model->rows().isSorted(); }
 
+    // The row the user marked, by display position; -1 when none is.
+    int markedPosition() const;
+    // Puts the marked row's cells on the clipboard as the list shows them, a
+    // tab between two and a newline after the last; nothing when no row is marked.
+    void copyMarkedRow() const;
+
     // SortTarget
     int mousePointer() const override { return m_mousePointer; }
     void setMousePointer(int shape) override;
@@ -81,11 +87,14 @@ signals:
     void itemClick(const QString &itemText);
     void dblClick();
     void keyDown(std::int16_t keyCode, std::int16_t shift);
+    // The user asked for the list's context menu, to show at the global point.
+    void menuRequested(const QPoint &globalPos, bool byKeyboard);
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void selectionChanged(const QItemSelection &selected,
                           const QItemSelection &deselected) override;
@@ -98,6 +107,7 @@ private:
     void rememberResizedColumn(int logicalIndex, int newSize);
     void emitItemClick(const QModelIndex &index);
     void emitColumnClick(int logicalIndex);
+    QPoint keyboardMenuPoint();
     Q_INVOKABLE void announceCurrentRow();
 
     ReportListModel *m_model;

@@ -70,4 +70,10 @@ void moveAccessibleFocusToList(QTreeView *list);
 // item view itself tells readers that the table's content changed.)
 void forgetAccessibleCells(QTreeView *list);
 
+// Tells readers that the sort column or its direction changed, the column
+// sorted by before being `previousColumn` (-1 for none): the headers describe
+// the sort anew, and while the list has the focus the reader is taken to the
+// sort column's header, which speaks its name and the direction.
+void announceSortChange(QTreeView *list, int previousColumn);
+
 } // namespace resultlist

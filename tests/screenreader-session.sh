@@ -86,5 +86,10 @@ key Return
 waits "Enter did not open $file, the row last spoken" grep -rqx "$docs/$file" "$records"
 # Back to a filter, which rebuilds the list, and into the list again.
 keys shift+Tab "by timeslot:" Up "All timeslots" Tab "Papers" Down "$row"
+# The list's menu from the keyboard: sorting by "Title" is spoken, Escape
+# closes the menu and leaves the reader on a row of the list.
+keys Menu "'Open" Up "Sort by" Right "'Open" Down "'Author checked" Down "'Title" Return "sorted ascending"
+heard "$mark" "'Title table column header"
+keys Menu "'Open" Escape "$row"
 ! grep -a "Accessible invalid" "$root/stderr" || fail "stale accessible objects"
 echo "spoken and opened as expected: $file"
