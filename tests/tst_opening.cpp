@@ -1,5 +1,8 @@
-// Opening the clicked row's paper by double click or Enter.
+// Opening the clicked row's paper by double click, Enter or the list's menu,
+// and copying the marked row.
 #include "support/windowfixture.h"
+
+#include <QClipboard>
 
 class TestOpening : public WindowFixture
 {
@@ -15,8 +18,27 @@ private slots:
     void rememberedFileOutlivesFiltersAndSearches();
     void noAssociationShowsOpenWith_data();
     void noAssociationShowsOpenWith();
+    void menuItemsFollowTheChosenAndMarkedRow_data();
+    void menuItemsFollowTheChosenAndMarkedRow();
+    void menuOpensOrAsksForAnApplication_data();
+    void menuOpensOrAsksForAnApplication();
+    void copyPutsTheMarkedRowOnTheClipboard_data();
+    void copyPutsTheMarkedRowOnTheClipboard();
 
 private:
+    // Marks or chooses a row, or not, as the data rows name it: "row clicked"
+    // (row 3), "row chosen by Down", "chosen row filtered out" or nothing.
+    void prepare(const QString &before)
+    {
+        if (before == "row clicked" || before == "chosen row filtered out")
+            m_driver->clickRow(3);
+        if (before == "row chosen by Down") {
+            m_driver->list()->setFocus();
+            pressInList(Qt::Key_Down);
+        }
+        if (before == "chosen row filtered out")
+            QVERIFY(WindowDriver::pick(m_driver->sessions(), cataloguenames::session(26)));
+    }
     QString fileAt(int position) const { return m_driver->list()->cellText(position, 0); }
     void pressInList(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
@@ -157,6 +179,132 @@ void TestOpening::noAssociationShowsOpenWith()
     m_driver->shell.answer = documents::fileNotFound;
     pressInList(Qt::Key_Return);
     QCOMPARE(m_driver->shell.started.size(), 1);
+}
+
+void TestOpening::menuItemsFollowTheChosenAndMarkedRow_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("key"); // that opens the menu; none for a right click on row 3
+    QTest::addColumn<bool>("canOpen");
+    QTest::addColumn<bool>("canCopy");
+    QTest::newRow("start-up, Menu key") << "" << int(Qt::Key_Menu) << false << false;
+    QTest::newRow("clicked, Shift+F10") << "row clicked" << int(Qt::Key_F10) << true << true;
+    QTest::newRow("clicked, right click") << "row clicked" << 0 << true << true;
+    QTest::newRow("Down, Menu key") << "row chosen by Down" << int(Qt::Key_Menu) << true << true;
+    QTest::newRow("rebuilt, Menu key")
+        << "chosen row filtered out" << int(Qt::Key_Menu) << true << false;
+}
+
+void TestOpening::menuItemsFollowTheChosenAndMarkedRow()
+{
+    QFETCH(QString, before);
+    QFETCH(int, key);
+    QFETCH(bool, canOpen);
+    QFETCH(bool, canCopy);
+    prepare(before);
+    resultlist::ReportList *list = m_driver->list();
+    const int marked = list->markedPosition();
+    QCOMPARE(marked >= 0, canCopy);
+    QPoint at = m_driver->rowPoint(3);
+    if (key) {
+        list->setFocus();
+        pressInList(Qt::Key(key), key == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
+        // The keyboard opens it below the marked row, or the current one.
+        const QModelIndex row =
+            list->model()->index(marked >= 0 ? marked : list->currentIndex().row(), 0);
+        at = row.isValid() ? QPoint(0, list->visualRect(row).bottom()) : QPoint();
+    } else {
+        WindowDriver::rightClick(list->viewport(), at);
+    }
+    QMenu *menu = m_driver->listMenu();
+    QVERIFY(menu->isVisible());
+    QCOMPARE(menu->pos(), list->viewport()->mapToGlobal(at));
+    QStringList texts;
+    QList<bool> enabled;
+    for (const QAction *item : menu->actions()) {
+        texts.append(item->text());
+        enabled.append(item->isEnabled());
+    }
+    QCOMPARE(texts, QStringList({"Open", "Open With\u2026", "", "Copy", "", "Sort by"}));
+    QCOMPARE(enabled, QList<bool>({canOpen, canOpen, true, canCopy, true, true}));
+    QCOMPARE(menu->actions()[0]->shortcut().toString(), QStringLiteral("Enter"));
+    QCOMPARE(menu->actions()[3]->shortcut(), QKeySequence(QKeySequence::Copy));
+    // From the keyboard, the first item that can be chosen is highlighted.
+    QAction *first =
+        *std::find_if(menu->actions().cbegin(), menu->actions().cend(),
+                      [](const QAction *a) { return a->isEnabled() && !a->isSeparator(); });
+    QCOMPARE(menu->activeAction(), key ? first : nullptr);
+    // Escape closes it, chooses nothing and gives the focus back to the list.
+    QTest::keyClick(menu, Qt::Key_Escape);
+    QVERIFY(!menu->isVisible());
+    QCOMPARE(QApplication::focusWidget(), list);
+    QVERIFY(m_driver->shell.requests.isEmpty() && m_driver->shell.started.isEmpty());
+}
+
+void TestOpening::menuOpensOrAsksForAnApplication_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("answer"); // the shell's to an open request
+    QTest::addColumn<int>("requests");
+    QTest::addColumn<bool>("chooser");
+    QTest::newRow("Open") << "Open" << 42 << 1 << false;
+    QTest::newRow("Open, no association") << "Open" << 31 << 1 << true;
+    QTest::newRow("Open With, associated type") << "Open With\u2026" << 42 << 0 << true;
+}
+
+void TestOpening::menuOpensOrAsksForAnApplication()
+{
+    QFETCH(QString, item);
+    QFETCH(int, answer);
+    QFETCH(int, requests);
+    QFETCH(bool, chooser);
+    m_driver->shell.answer = answer;
+    m_driver->clickRow(3);
+    QVERIFY(m_driver->chooseFromListMenu({item}));
+    const auto &shell = m_driver->shell;
+    QCOMPARE(shell.requests.size(), requests);
+    if (requests)
+        QCOMPARE(shell.requests[0].file, fileAt(3));
+    QCOMPARE(shell.started.size(), int(chooser));
+    if (chooser)
+        QCOMPARE(shell.started[0].commandLine,
+                 "rundll32.exe shell32.dll,OpenAs_RunDLL " + fileAt(3));
+    QVERIFY(!m_driver->listMenu()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), m_driver->list());
+}
+
+void TestOpening::copyPutsTheMarkedRowOnTheClipboard_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<bool>("fromMenu");
+    QTest::newRow("Ctrl+C, clicked") << "row clicked" << false;
+    QTest::newRow("Copy, clicked") << "row clicked" << true;
+    QTest::newRow("Ctrl+C, Down") << "row chosen by Down" << false;
+    QTest::newRow("Ctrl+C, nothing marked") << "" << false;
+    QTest::newRow("Ctrl+C, rebuilt") << "chosen row filtered out" << false;
+}
+
+void TestOpening::copyPutsTheMarkedRowOnTheClipboard()
+{
+    QFETCH(QString, before);
+    QFETCH(bool, fromMenu);
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("kept"));
+    prepare(before);
+    const int marked = m_driver->list()->markedPosition();
+    if (fromMenu) {
+        QVERIFY(m_driver->chooseFromListMenu({"Copy"}));
+    } else {
+        m_driver->list()->setFocus();
+        pressInList(Qt::Key_C, Qt::ControlModifier);
+    }
+    // The six texts as the list shows them: file, "Family, Given", title,
+    // track, session, time slot.
+    const QString copied =
+        marked < 0 ? QStringLiteral("kept") : m_driver->shownRows()[marked].join('\t') + '\n';
+    QCOMPARE(clipboard->text(), copied);
+    QCOMPARE(copied.count('\t'), marked < 0 ? 0 : 5);
+    QVERIFY(m_driver->shell.requests.isEmpty());
 }
 
 QTEST_MAIN(TestOpening)
