@@ -224,8 +224,11 @@ void ReportList::commit()
                                                                     ? Qt::AscendingOrder
                                                                     : Qt::DescendingOrder);
     if (header()->sortIndicatorSection() != sortedBefore
-        || header()->sortIndicatorOrder() != orderBefore)
-        announceSortChange(this, sortedBefore);
+        || header()->sortIndicatorOrder() != orderBefore) {
+        describeSortChange(this, sortedBefore);
+        // Spoken after the row that the rebuild makes current.
+        QMetaObject::invokeMethod(this, "announceSort", Qt::QueuedConnection);
+    }
     // A list with rows always has a current row for keyboard and screen-reader
     // users; making it current is not a click.
     if (m_model->rowCount() > 0)
@@ -353,6 +356,11 @@ void ReportList::selectionChanged(const QItemSelection &selected, const QItemSel
 void ReportList::announceCurrentRow()
 {
     announceFocusedRow(this);
+}
+
+void ReportList::announceSort()
+{
+    announceSortColumn(this);
 }
 
 } // namespace resultlist

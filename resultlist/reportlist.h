@@ -109,6 +109,7 @@ private:
     void emitColumnClick(int logicalIndex);
     QPoint keyboardMenuPoint();
     Q_INVOKABLE void announceCurrentRow();
+    Q_INVOKABLE void announceSort();
 
     ReportListModel *m_model;
     double m_pixelsPerUnitX;

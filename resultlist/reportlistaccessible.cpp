@@ -300,29 +300,27 @@ void forgetAccessibleCells(QTreeView *list)
         table->tableInterface()->modelChange(&reset);
 }
 
-void announceSortChange(QTreeView *list, int previousColumn)
+void describeSortChange(QTreeView *list, int previousColumn)
 {
     if (!QAccessible::isActive())
         return;
-    const int column = list->header()->sortIndicatorSection();
-    for (const int header : {previousColumn, column}) {
-        if (header < 0)
+    for (const int column : {previousColumn, list->header()->sortIndicatorSection()}) {
+        if (column < 0)
             continue;
         QAccessibleEvent changed(list, QAccessible::DescriptionChanged);
-        changed.setChild(header); // the headers are the table's first children
+        changed.setChild(column); // the headers are the table's first children
         QAccessible::updateAccessibility(&changed);
     }
-    // After the row the rebuild makes current has been announced.
-    QMetaObject::invokeMethod(
-        list,
-        [list, column] {
-            if (!readerFollowsCurrentRow(list) || list->header()->sortIndicatorSection() != column)
-                return;
-            QAccessibleEvent focus(list, QAccessible::Focus);
-            focus.setChild(column);
-            QAccessible::updateAccessibility(&focus);
-        },
-        Qt::QueuedConnection);
+}
+
+void announceSortColumn(QTreeView *list)
+{
+    const int column = list->header()->sortIndicatorSection();
+    if (!readerFollowsCurrentRow(list) || column < 0)
+        return;
+    QAccessibleEvent focus(list, QAccessible::Focus);
+    focus.setChild(column);
+    QAccessible::updateAccessibility(&focus);
 }
 
 } // namespace resultlist

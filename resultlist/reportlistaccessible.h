@@ -72,8 +72,10 @@ void forgetAccessibleCells(QTreeView *list);
 
 // Tells readers that the sort column or its direction changed, the column
 // sorted by before being `previousColumn` (-1 for none): the headers describe
-// the sort anew, and while the list has the focus the reader is taken to the
-// sort column's header, which speaks its name and the direction.
-void announceSortChange(QTreeView *list, int previousColumn);
+// the sort anew.
+void describeSortChange(QTreeView *list, int previousColumn);
+// While the list has the focus, takes the reader to the sort column's header,
+// which speaks its name and the direction.
+void announceSortColumn(QTreeView *list);
 
 } // namespace resultlist
