@@ -13,11 +13,12 @@ ListMenu::ListMenu(resultlist::ReportList &list, const catalogue::Catalogue &sta
     , m_state(state)
     , m_open(addAction(QStringLiteral("Open"), this, &ListMenu::open))
     , m_openWith(addAction(QStringLiteral("Open With\u2026"), this, &ListMenu::openWith))
-    , m_copy((addSeparator(),
-              addAction(QStringLiteral("Copy"), &list, &resultlist::ReportList::copyMarkedRow)))
-    , m_sortBy((addSeparator(), addMenu(QStringLiteral("Sort by"))))
+    , m_copy(addAction(QStringLiteral("Copy"), &list, &resultlist::ReportList::copyMarkedRow))
+    , m_sortBy(addMenu(QStringLiteral("Sort by")))
 {
     setObjectName(QStringLiteral("ListMenu"));
+    insertSeparator(m_copy);
+    insertSeparator(m_sortBy->menuAction());
     // Shown as the keys that do the same in the list; the list reads them itself.
     m_open->setShortcut(QKeySequence(Qt::Key_Enter));
     m_copy->setShortcut(QKeySequence::Copy);
