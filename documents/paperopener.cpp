@@ -57,6 +57,11 @@ void PaperOpener::openSelectedFile()
                     showNormal);
 }
 
+void PaperOpener::openSelectedFileWith()
+{
+    showOpenWith(m_state.selectedfile.text());
+}
+
 void PaperOpener::RunShellExecute(const QString &sTopic, const catalogue::Cell &sFile,
                                   const std::optional<QString> &sParams,
                                   const std::optional<QString> &sDirectory, int nShowCmd)

@@ -30,6 +30,9 @@ public:
     void ListView1_ItemClick(const QString &itemText);
     void ListView1_DblClick();
     void ListView1_KeyDown(std::int16_t KeyCode, std::int16_t Shift);
+    // Asks for an application to open the chosen row's file with, even when
+    // its type has one: the Open With dialog of the no-association case.
+    void openSelectedFileWith();
     void RunShellExecute(const QString &sTopic, const catalogue::Cell &sFile,
                          const std::optional<QString> &sParams,
                          const std::optional<QString> &sDirectory, int nShowCmd);

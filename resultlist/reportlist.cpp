@@ -7,6 +7,8 @@
 #include "catalogue/catalogue.h"
 #include "errors/runtimeerror.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -37,6 +39,13 @@ bool movesOrSelects(int key)
     case Qt::Key_Select: return true;
     default: return false;
     }
+}
+
+// The keys that ask for a context menu: the Menu key and Shift+F10.
+bool asksForMenu(const QKeyEvent &event)
+{
+    return event.key() == Qt::Key_Menu
+           || (event.key() == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier);
 }
 
 } // namespace
@@ -153,6 +162,23 @@ void ReportList::addSubItem(int item, const QString &text)
     changed();
 }
 
+int ReportList::markedPosition() const
+{
+    const QModelIndexList marked = selectionModel()->selectedRows();
+    return marked.isEmpty() ? -1 : marked.first().row();
+}
+
+void ReportList::copyMarkedRow() const
+{
+    const int position = markedPosition();
+    if (position < 0)
+        return;
+    QStringList cells;
+    for (int cell = 0; cell < m_model->columnCount(); ++cell)
+        cells.append(m_model->index(position, cell).data().toString());
+    QGuiApplication::clipboard()->setText(cells.join(u'\t') + u'\n');
+}
+
 void ReportList::setMousePointer(int shape)
 {
     if (shape < defaultPointer || shape > lastPointerShape)
@@ -210,9 +236,17 @@ void ReportList::commit()
     applyColumnWidths();
     const ReportRows &rows = m_model->rows();
     const bool indicated = rows.isSorted() && rows.sortKey() < columnHeaderCount();
+    const int sortedBefore = header()->sortIndicatorSection();
+    const Qt::SortOrder orderBefore = header()->sortIndicatorOrder();
     header()->setSortIndicator(indicated ? rows.sortKey() : -1, rows.sortOrder() == ascending
                                                                     ? Qt::AscendingOrder
                                                                     : Qt::DescendingOrder);
+    if (header()->sortIndicatorSection() != sortedBefore
+        || header()->sortIndicatorOrder() != orderBefore) {
+        describeSortChange(this, sortedBefore);
+        // Spoken after the row that the rebuild makes current.
+        QMetaObject::invokeMethod(this, &ReportList::announceSort, Qt::QueuedConnection);
+    }
     showCurrentRow(markWasInView);
 }
 
@@ -351,6 +385,16 @@ void ReportList::mouseDoubleClickEvent(QMouseEvent *event)
 void ReportList::keyPressEvent(QKeyEvent *event)
 {
     emit keyDown(virtualKeyCode(*event), shiftState(event->modifiers()));
+    // The menu keys are read here, not as the context menu events that each
+    // platform sends for its own keys, so that every platform has both.
+    if (asksForMenu(*event)) {
+        emit menuRequested(viewport()->mapToGlobal(keyboardMenuPoint()), true);
+        return;
+    }
+    if (event->matches(QKeySequence::Copy)) {
+        copyMarkedRow();
+        return;
+    }
     if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
         // Sideways the keys scroll the columns; the focus stays on the whole row.
         horizontalScrollBar()->triggerAction(event->key() == Qt::Key_Left
@@ -377,7 +421,30 @@ void ReportList::focusInEvent(QFocusEvent *event)
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
         chooseCurrentRow();
     // Told after the list's own focus, so that a screen reader lands on the row.
-    QMetaObject::invokeMethod(this, "announceCurrentRow", Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &ReportList::announceCurrentRow, Qt::QueuedConnection);
+}
+
+void ReportList::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The keyboard's menu keys arrive as keys.
+    if (event->reason() != QContextMenuEvent::Mouse) {
+        event->ignore();
+        return;
+    }
+    emit menuRequested(event->globalPos(), false);
+}
+
+// The keyboard opens the menu below the marked row, else below the current
+// one, brought into view; with no rows, at the top of the list.
+QPoint ReportList::keyboardMenuPoint()
+{
+    const int marked = markedPosition();
+    const QModelIndex row =
+        marked >= 0 ? m_model->index(marked, 0) : currentIndex().siblingAtColumn(0);
+    if (!row.isValid())
+        return {};
+    scrollTo(row);
+    return {0, visualRect(row).bottom()};
 }
 
 // Assistive technology follows the keyboard focus: while the focus is
@@ -413,6 +480,11 @@ void ReportList::selectionChanged(const QItemSelection &selected, const QItemSel
 void ReportList::announceCurrentRow()
 {
     announceFocusedRow(this);
+}
+
+void ReportList::announceSort()
+{
+    announceSortColumn(this);
 }
 
 } // namespace resultlist

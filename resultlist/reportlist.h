@@ -69,6 +69,12 @@ public:
     // Rows are chosen whole: bringing one into view scrolls up or down, never sideways.
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
 
+    // The row the user marked, by display position; -1 when none is.
+    int markedPosition() const;
+    // Puts the marked row's cells on the clipboard as the list shows them, a
+    // tab between two and a newline after the last; nothing when no row is marked.
+    void copyMarkedRow() const;
+
     // SortTarget
     int mousePointer() const override { return m_mousePointer; }
     void setMousePointer(int shape) override;
@@ -90,6 +96,8 @@ signals:
     void itemClick(const QString &itemText);
     void dblClick();
     void keyDown(std::int16_t keyCode, std::int16_t shift);
+    // The user asked for the list's context menu, to show at the global point.
+    void menuRequested(const QPoint &globalPos, bool byKeyboard);
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
@@ -99,6 +107,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void selectionChanged(const QItemSelection &selected,
                           const QItemSelection &deselected) override;
@@ -114,7 +123,9 @@ private:
     void showCurrentRow(bool markWasInView);
     void chooseCurrentRow();
     void emitColumnClick(int logicalIndex);
+    QPoint keyboardMenuPoint();
     Q_INVOKABLE void announceCurrentRow();
+    Q_INVOKABLE void announceSort();
 
     ReportListModel *m_model;
     double m_pixelsPerUnitX;

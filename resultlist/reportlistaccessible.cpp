@@ -8,6 +8,16 @@ namespace resultlist {
 
 namespace {
 
+// How the list is sorted by the column, as its header tells readers.
+QString sortDescription(const QTreeView *view, int column)
+{
+    const QHeaderView *header = view->header();
+    if (!header->isSortIndicatorShown() || header->sortIndicatorSection() != column)
+        return {};
+    return header->sortIndicatorOrder() == Qt::AscendingOrder ? QStringLiteral("sorted ascending")
+                                                              : QStringLiteral("sorted descending");
+}
+
 // One cell as a reader sees it: a column header (row -1) or a shown cell.
 class ListCell : public QAccessibleInterface, public QAccessibleTableCellInterface
 {
@@ -36,7 +46,11 @@ public:
 
     QString text(QAccessible::Text type) const override
     {
-        if (type != QAccessible::Name || !isValid())
+        if (!isValid())
+            return {};
+        if (type == QAccessible::Description)
+            return isHeader() ? sortDescription(m_view, m_column) : QString();
+        if (type != QAccessible::Name)
             return {};
         return isHeader() ? m_view->model()->headerData(m_column, Qt::Horizontal).toString()
                           : index().data().toString();
@@ -282,6 +296,29 @@ void forgetAccessibleCells(QTreeView *list)
     QAccessibleTableModelChangeEvent reset(list, QAccessibleTableModelChangeEvent::ModelReset);
     if (QAccessibleInterface *table = QAccessible::queryAccessibleInterface(list))
         table->tableInterface()->modelChange(&reset);
+}
+
+void describeSortChange(QTreeView *list, int previousColumn)
+{
+    if (!QAccessible::isActive())
+        return;
+    for (const int column : {previousColumn, list->header()->sortIndicatorSection()}) {
+        if (column < 0)
+            continue;
+        QAccessibleEvent changed(list, QAccessible::DescriptionChanged);
+        changed.setChild(column); // the headers are the table's first children
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+void announceSortColumn(QTreeView *list)
+{
+    const int column = list->header()->sortIndicatorSection();
+    if (!readerFollowsCurrentRow(list) || column < 0)
+        return;
+    QAccessibleEvent focus(list, QAccessible::Focus);
+    focus.setChild(column);
+    QAccessible::updateAccessibility(&focus);
 }
 
 } // namespace resultlist

@@ -72,4 +72,12 @@ void moveAccessibleFocusToList(QTreeView *list);
 // item view itself tells readers that the table's content changed.)
 void forgetAccessibleCells(QTreeView *list);
 
+// Tells readers that the sort column or its direction changed, the column
+// sorted by before being `previousColumn` (-1 for none): the headers describe
+// the sort anew.
+void describeSortChange(QTreeView *list, int previousColumn);
+// While the list has the focus, takes the reader to the sort column's header,
+// which speaks its name and the direction.
+void announceSortColumn(QTreeView *list);
+
 } // namespace resultlist

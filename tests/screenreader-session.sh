@@ -90,5 +90,10 @@ keys Down "$row" Down "$row" && enter_opens_last_spoken
 # Back to a filter, which rebuilds the list, and into the list again.
 keys shift+Tab "by timeslot:" Up "All timeslots" Tab "Papers" && heard "$mark" "$row"
 keys Down "$row"
+# The list's menu from the keyboard: sorting by "Title" is spoken, Escape
+# closes the menu and leaves the reader on a row of the list.
+keys Menu "'Open" Up "Sort by" Right "'Open" Down "'Author checked" Down "'Title" Return "sorted ascending"
+heard "$mark" "'Title table column header"
+keys Menu "'Open" Escape "$row"
 ! grep -a "Accessible invalid" "$root/stderr" || fail "stale accessible objects"
 echo "spoken and opened as expected: $file"

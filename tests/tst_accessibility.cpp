@@ -73,8 +73,10 @@ bool reach(WindowDriver &driver, const QString &state)
         driver.type(QString::fromLatin1(searchText));
         if (state == "search reset")
             driver.clickButton("Command1");
-    } else if (state == "header click") {
+    } else if (state == "header click" || state == "header clicked twice") {
         driver.clickHeader(3);
+        if (state == "header clicked twice")
+            driver.clickHeader(3);
     } else if (state == "list focused") {
         driver.list()->setFocus();
     } else if (state == "no rows") {
@@ -99,6 +101,7 @@ private slots:
     void listIsATableOfTheShownCellsWithACurrentRow();
     void clickSelectsRowAndRebuildLetsGoOfIt();
     void pickListsReadTheEntryTheKeysPick();
+    void listMenuItemsAreNamed();
 };
 
 void TestAccessibility::controlsHaveNamesAndRoles_data()
@@ -155,23 +158,30 @@ void TestAccessibility::everyFocusableControlIsNamed()
 void TestAccessibility::listIsATableOfTheShownCellsWithACurrentRow_data()
 {
     QTest::addColumn<QStringList>("files"); // each row is named after the state it reaches
+    QTest::addColumn<int>("sortColumn");
+    QTest::addColumn<QString>("sortDescription"); // of the sort column's header
     const QStringList all = filesWhere([](const BuiltinRow &) { return true; });
-    QTest::newRow("start-up") << all;
-    QTest::newRow("track filter") << filesWhere(
-        [](const BuiltinRow &r) { return atoi(r.track) == 3; });
+    const QString up = QStringLiteral("sorted ascending");
+    QTest::newRow("start-up") << all << 1 << up;
+    QTest::newRow("track filter") << filesWhere([](const BuiltinRow &r) {
+        return atoi(r.track) == 3;
+    }) << 1 << up;
     QTest::newRow("search typed") << filesWhere([](const BuiltinRow &r) {
         return cataloguenames::containsText(r, QString::fromLatin1(searchText));
-    });
-    QTest::newRow("search reset") << all;
-    QTest::newRow("header click") << all;
-    QTest::newRow("sort reset") << all;
-    QTest::newRow("list focused") << all;
-    QTest::newRow("no rows") << QStringList();
+    }) << 1 << up;
+    QTest::newRow("search reset") << all << 1 << up;
+    QTest::newRow("header click") << all << 2 << up;
+    QTest::newRow("header clicked twice") << all << 2 << "sorted descending";
+    QTest::newRow("sort reset") << all << 1 << up;
+    QTest::newRow("list focused") << all << 1 << up;
+    QTest::newRow("no rows") << QStringList() << 1 << up;
 }
 
 void TestAccessibility::listIsATableOfTheShownCellsWithACurrentRow()
 {
     QFETCH(QStringList, files);
+    QFETCH(int, sortColumn);
+    QFETCH(QString, sortDescription);
     WindowDriver driver;
     QVERIFY(driver.showWindow());
     QVERIFY2(reach(driver, QTest::currentDataTag()), QTest::currentDataTag());
@@ -180,8 +190,14 @@ void TestAccessibility::listIsATableOfTheShownCellsWithACurrentRow()
     QCOMPARE(cells->rowCount(), files.size());
     QCOMPARE(cells->columnCount(), 6);
     const QStringList captions{"Open", "Author", "Title", "Track", "Session", "Time slot"};
-    for (int column = 0; column < 6; ++column)
+    for (int column = 0; column < 6; ++column) {
         QCOMPARE(cells->columnDescription(column), captions[column]);
+        // The headers are the table's first children; the sort column's tells the direction.
+        QAccessibleInterface *header = accessible(driver.list())->child(column);
+        QCOMPARE(header->text(QAccessible::Name), captions[column]);
+        QCOMPARE(header->text(QAccessible::Description),
+                 column == sortColumn ? sortDescription : QString());
+    }
 
     // Row by row, the cells read what the list shows on screen ...
     const QList<QStringList> shown = driver.shownRows();
@@ -253,6 +269,30 @@ void TestAccessibility::pickListsReadTheEntryTheKeysPick()
         QCOMPARE(std::pair(start, end), std::pair(0, int(pickList->currentText().size())));
         QCOMPARE(iface->text(QAccessible::Name), label);
     }
+}
+
+void TestAccessibility::listMenuItemsAreNamed()
+{
+    WindowDriver driver;
+    QVERIFY(driver.showWindow());
+    QVERIFY(driver.chooseFromListMenu({"Sort by"}));
+    // What a reader speaks for each item, as the keys move through the menu.
+    const auto read = [](QMenu *menu) {
+        QStringList items;
+        QAccessibleInterface *iface = accessible(menu);
+        for (int i = 0; i < iface->childCount(); ++i) {
+            QAccessibleInterface *item = iface->child(i);
+            const bool separator = item->role() == QAccessible::Separator;
+            items.append(separator ? QStringLiteral("-")
+                                   : item->text(QAccessible::Name)
+                                         + (item->state().checked ? " (checked)" : ""));
+        }
+        return items;
+    };
+    QMenu *menu = driver.listMenu();
+    QCOMPARE(read(menu), QStringList({"Open", "Open With\u2026", "-", "Copy", "-", "Sort by"}));
+    QCOMPARE(read(menu->actions().last()->menu()),
+             QStringList({"Open", "Author (checked)", "Title", "Track", "Session", "Time slot"}));
 }
 
 QTEST_MAIN(TestAccessibility)

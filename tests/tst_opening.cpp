@@ -1,8 +1,10 @@
 // Choosing a row by whatever marks it, and opening the chosen row's paper by
-// double click or Enter; a paper that cannot open tells why.
+// double click, Enter or the list's menu; a paper that cannot open tells why;
+// copying the marked row.
 #include "support/windowfixture.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QDir>
 #include <QScrollBar>
 
@@ -28,8 +30,23 @@ private slots:
     void rememberedFileOutlivesFiltersAndSearches();
     void failuresAreTold_data();
     void failuresAreTold();
+    void menuItemsFollowTheChosenAndMarkedRow_data();
+    void menuItemsFollowTheChosenAndMarkedRow();
 
 private:
+    // Marks or chooses a row, or not, as the data rows name it: "row clicked"
+    // (row 3), "row chosen by Down", "chosen row filtered out" or nothing.
+    void prepare(const QString &before)
+    {
+        if (before == "row clicked" || before == "chosen row filtered out")
+            m_driver->clickRow(3);
+        if (before == "row chosen by Down") {
+            m_driver->list()->setFocus();
+            pressInList(Qt::Key_Down);
+        }
+        if (before == "chosen row filtered out")
+            QVERIFY(WindowDriver::pick(m_driver->sessions(), cataloguenames::session(26)));
+    }
     QString fileAt(int position) const { return m_driver->list()->cellText(position, 0); }
     void pressInList(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
@@ -250,21 +267,26 @@ void TestOpening::failuresAreTold_data()
 {
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("chooserFails");
-    QTest::addColumn<int>("row");      // chosen before Enter, if any
+    QTest::addColumn<int>("row");      // chosen before, if any
+    QTest::addColumn<QString>("item"); // chosen from the list's menu; Enter if none
     QTest::addColumn<QString>("told"); // %1 the file, %2 the current directory
     const QString missing = "The document \"%1\" was not found in the folder %2.\n\n"
                             "Documents are looked for in the folder the program was started from.";
-    QTest::newRow("opened") << 42 << false << 2 << QString();
-    QTest::newRow("Open With shown") << 31 << false << 1 << QString();
-    QTest::newRow("Open With, before any choice") << 31 << false << -1 << QString();
+    QTest::newRow("opened") << 42 << false << 2 << "" << QString();
+    QTest::newRow("Open With shown") << 31 << false << 1 << "" << QString();
+    QTest::newRow("Open With, before any choice") << 31 << false << -1 << "" << QString();
     QTest::newRow("chooser cannot start")
-        << 31 << true << 2 << "The Open With dialog could not be shown for \"%1\".";
-    QTest::newRow("chooser cannot start, before any choice") << 31 << true << -1 << QString();
-    QTest::newRow("file not found") << 2 << false << 2 << missing;
-    QTest::newRow("path not found") << 3 << false << 2 << missing;
+        << 31 << true << 2 << "" << "The Open With dialog could not be shown for \"%1\".";
+    QTest::newRow("chooser cannot start, before any choice") << 31 << true << -1 << "" << QString();
+    QTest::newRow("file not found") << 2 << false << 2 << "" << missing;
+    QTest::newRow("path not found") << 3 << false << 2 << "" << missing;
     QTest::newRow("access denied")
-        << 5 << false << 2 << "The document \"%1\" could not be opened (error 5).";
-    QTest::newRow("file not found, before any choice") << 2 << false << -1 << QString();
+        << 5 << false << 2 << "" << "The document \"%1\" could not be opened (error 5).";
+    QTest::newRow("file not found, before any choice") << 2 << false << -1 << "" << QString();
+    QTest::newRow("menu's Open") << 31 << false << 2 << "Open" << QString();
+    QTest::newRow("menu's Open, file not found") << 2 << false << 2 << "Open" << missing;
+    QTest::newRow("Open With, associated type")
+        << 42 << false << 2 << "Open With\u2026" << QString();
 }
 
 void TestOpening::failuresAreTold()
@@ -272,6 +294,7 @@ void TestOpening::failuresAreTold()
     QFETCH(int, answer);
     QFETCH(bool, chooserFails);
     QFETCH(int, row);
+    QFETCH(QString, item);
     QFETCH(QString, told);
     m_driver->shell.answer = answer;
     m_driver->shell.failToStart = chooserFails;
@@ -279,12 +302,19 @@ void TestOpening::failuresAreTold()
     if (row >= 0)
         m_driver->clickRow(row);
     const QString file = row < 0 ? QString() : fileAt(row);
-    pressInList(Qt::Key_Return);
-    QCOMPARE(m_driver->shell.requests.size(), 1);
-    QCOMPARE(m_driver->shell.requests[0].file, file);
-    // Only a type without an application starts the chooser, for the name as it is.
+    if (item.isEmpty())
+        pressInList(Qt::Key_Return);
+    else
+        QVERIFY(m_driver->chooseFromListMenu({item}));
+    // Open With goes to the chooser without asking the shell first.
+    const bool openWith = item.startsWith("Open With");
+    QCOMPARE(m_driver->shell.requests.size(), openWith ? 0 : 1);
+    if (!openWith)
+        QCOMPARE(m_driver->shell.requests[0].file, file);
+    // Only Open With or a type without an application starts the chooser, for
+    // the name as it is.
     const QList<RecordingShell::Started> &started = m_driver->shell.started;
-    QCOMPARE(started.size(), answer == documents::noAssociation ? 1 : 0);
+    QCOMPARE(started.size(), openWith || answer == documents::noAssociation ? 1 : 0);
     if (!started.isEmpty()) {
         QCOMPARE(started[0].commandLine, "rundll32.exe shell32.dll,OpenAs_RunDLL " + file);
         QCOMPARE(started[0].windowStyle, 1);
@@ -296,6 +326,66 @@ void TestOpening::failuresAreTold()
     // Told over the window, which stays and then has its focus back.
     QTRY_VERIFY(m_driver->list()->hasFocus());
     QCOMPARE(m_driver->list()->itemCount(), 178);
+}
+
+void TestOpening::menuItemsFollowTheChosenAndMarkedRow_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("key"); // that opens the menu; none for a right click on row 3
+    QTest::addColumn<bool>("canOpen");
+    QTest::addColumn<bool>("canCopy");
+    QTest::newRow("start-up, Menu key") << "" << int(Qt::Key_Menu) << false << false;
+    QTest::newRow("clicked, Shift+F10") << "row clicked" << int(Qt::Key_F10) << true << true;
+    QTest::newRow("clicked, right click") << "row clicked" << 0 << true << true;
+    QTest::newRow("Down, Menu key") << "row chosen by Down" << int(Qt::Key_Menu) << true << true;
+    QTest::newRow("rebuilt, Menu key")
+        << "chosen row filtered out" << int(Qt::Key_Menu) << true << false;
+}
+
+// The menu's items, then Escape and Ctrl+C, or its own "Copy" after a right click.
+void TestOpening::menuItemsFollowTheChosenAndMarkedRow()
+{
+    QFETCH(QString, before);
+    QFETCH(int, key);
+    QFETCH(bool, canOpen);
+    QFETCH(bool, canCopy);
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    prepare(before);
+    resultlist::ReportList *list = m_driver->list();
+    const int marked = list->markedPosition();
+    QPoint at = m_driver->rowPoint(3);
+    if (key) {
+        list->setFocus();
+        pressInList(Qt::Key(key), key == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
+        // The keyboard opens it below the marked row, or the current one.
+        const QModelIndex row =
+            list->model()->index(marked >= 0 ? marked : list->currentIndex().row(), 0);
+        at = row.isValid() ? QPoint(0, list->visualRect(row).bottom()) : QPoint();
+    } else {
+        WindowDriver::rightClick(list->viewport(), at);
+    }
+    QMenu *menu = m_driver->listMenu();
+    QVERIFY(menu->isVisible());
+    QCOMPARE(menu->pos(), list->viewport()->mapToGlobal(at));
+    QList<bool> enabled; // Open, Open With, -, Copy, -, Sort by
+    for (const QAction *item : menu->actions())
+        enabled.append(item->isEnabled());
+    QCOMPARE(enabled, QList<bool>({canOpen, canOpen, true, canCopy, true, true}));
+    if (key) {
+        // Escape closes it, chooses nothing and gives the focus back to the list.
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QVERIFY(!menu->isVisible());
+        QCOMPARE(QApplication::focusWidget(), list);
+        pressInList(Qt::Key_C, Qt::ControlModifier);
+    } else {
+        menu->setActiveAction(menu->actions()[3]);
+        QTest::keyClick(menu, Qt::Key_Return);
+    }
+    // The six texts as the list shows them: file, "Family, Given", title,
+    // track, session, time slot; with no row marked, nothing.
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             canCopy ? m_driver->shownRows()[marked].join('\t') + '\n' : QStringLiteral("kept"));
+    QVERIFY(m_driver->shell.requests.isEmpty() && m_driver->shell.started.isEmpty());
 }
 
 QTEST_MAIN(TestOpening)

@@ -19,20 +19,27 @@ void TestSorting::headerClicksChooseColumnAndDirection_data()
     QTest::addColumn<QList<int>>("clicks");
     QTest::addColumn<int>("cell");
     QTest::addColumn<bool>("ascending");
+    QTest::addColumn<bool>("fromMenu"); // the list menu's "Sort by" items instead of the headers
+    // Each sequence of clicks, also chosen from the menu, which must do the same.
+    const auto add = [](const char *name, const QList<int> &clicks, int cell, bool ascending) {
+        QTest::newRow(name) << clicks << cell << ascending << false;
+        if (clicks.first() > 0)
+            QTest::addRow("%s, from the menu", name) << clicks << cell << ascending << true;
+    };
     // Files as text, not numbers: "101.doc" before "11.doc" before "2.doc".
-    QTest::newRow("open") << QList<int>{1} << 0 << true;
-    QTest::newRow("author once: descending") << QList<int>{2} << 1 << false;
-    QTest::newRow("author twice: ascending") << QList<int>{2, 2} << 1 << true;
-    QTest::newRow("title once") << QList<int>{3} << 2 << true;
-    QTest::newRow("title twice") << QList<int>{3, 3} << 2 << false;
-    QTest::newRow("title three times") << QList<int>{3, 3, 3} << 2 << true;
+    add("open", {1}, 0, true);
+    add("author once: descending", {2}, 1, false);
+    add("author twice: ascending", {2, 2}, 1, true);
+    add("title once", {3}, 2, true);
+    add("title twice", {3, 3}, 2, false);
+    add("title three times", {3, 3, 3}, 2, true);
     // Tracks, sessions and time slots by their names, not by their codes.
-    QTest::newRow("descending title then track") << QList<int>{3, 3, 4} << 3 << true;
-    QTest::newRow("session") << QList<int>{5} << 4 << true;
-    QTest::newRow("time slot") << QList<int>{6} << 5 << true;
+    add("descending title then track", {3, 3, 4}, 3, true);
+    add("session", {5}, 4, true);
+    add("time slot", {6}, 5, true);
     // A negative column: two clicks on it in quick succession.
-    QTest::newRow("author twice quickly") << QList<int>{-2} << 1 << true;
-    QTest::newRow("title twice quickly") << QList<int>{-3} << 2 << false;
+    add("author twice quickly", {-2}, 1, true);
+    add("title twice quickly", {-3}, 2, false);
 }
 
 void TestSorting::headerClicksChooseColumnAndDirection()
@@ -40,11 +47,17 @@ void TestSorting::headerClicksChooseColumnAndDirection()
     QFETCH(QList<int>, clicks);
     QFETCH(int, cell);
     QFETCH(bool, ascending);
+    QFETCH(bool, fromMenu);
+    const QStringList captions{"Open", "Author", "Title", "Track", "Session", "Time slot"};
     resultlist::ReportList *list = m_driver->list();
     m_driver->clickRow(4);
     const QStringList chosen = m_driver->shownRows().at(4);
-    for (int column : clicks)
-        m_driver->clickHeader(std::abs(column), column < 0);
+    for (int column : clicks) {
+        if (fromMenu)
+            QVERIFY(m_driver->chooseFromListMenu({"Sort by", captions[std::abs(column) - 1]}));
+        else
+            m_driver->clickHeader(std::abs(column), column < 0);
+    }
     const QList<QStringList> rows = m_driver->shownRows();
     // The chosen row stays marked and current wherever it moves, and in view.
     const QModelIndexList marked = list->selectionModel()->selectedRows();

@@ -2,6 +2,7 @@
 
 #include "appicon.h"
 #include "errorboundary.h"
+#include "listmenu.h"
 #include "picklist.h"
 #include "picturebutton.h"
 #include "searchbox.h"
@@ -64,6 +65,7 @@ MainForm::MainForm(documents::Shell &shell, QWidget *parent)
     , Label3(makeLabel(QStringLiteral("by timeslot:"), this))
     , Combo2(new PickList(this))
     , ListView1(new resultlist::ReportList(pixelsPerUnitX, pixelsPerUnitY, this))
+    , m_listMenu(new ListMenu(*ListView1, m_state))
     , m_line1(lineBetweenTwips(360, 1440, 11760, 1440))
     , m_line2(lineBetweenTwips(360, 3240, 11760, 3240))
     , m_rowWriter(m_state, *ListView1)
@@ -182,9 +184,16 @@ void MainForm::bindEvents()
             [this] { handle([this] { m_filters.Command2_Click(); }); });
     connect(Text1, &QLineEdit::textChanged, this,
             [this] { handle([this] { m_search.Text1_Change(); }); });
-    connect(ListView1, &resultlist::ReportList::columnClick, this, [this](int index) {
+    // Sorting from the list's menu is a click on the column's header.
+    const auto columnClick = [this](int index) {
         handle([&] { resultlist::ListView1_ColumnClick(*ListView1, index); });
-    });
+    };
+    connect(ListView1, &resultlist::ReportList::columnClick, this, columnClick);
+    connect(m_listMenu, &ListMenu::sortBy, this, columnClick);
+    connect(m_listMenu, &ListMenu::open, this,
+            [this] { handle([this] { m_opener.ListView1_DblClick(); }); });
+    connect(m_listMenu, &ListMenu::openWith, this,
+            [this] { handle([this] { m_opener.openSelectedFileWith(); }); });
     connect(ListView1, &resultlist::ReportList::itemClick, this, [this](const QString &itemText) {
         handle([&] { m_opener.ListView1_ItemClick(itemText); });
     });

@@ -22,6 +22,7 @@ class ReportList;
 
 namespace window {
 
+class ListMenu;
 class PickList;
 class PictureButton;
 class SearchBox;
@@ -84,6 +85,7 @@ private:
     QLabel *Label3;
     PickList *Combo2;
     resultlist::ReportList *ListView1;
+    ListMenu *m_listMenu;
     DividingLine m_line1;
     DividingLine m_line2;
     resultlist::RowWriter m_rowWriter;

@@ -12,10 +12,12 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -143,6 +145,15 @@ public:
         QTest::mouseRelease(widget, button, {}, point);
     }
 
+    // A right click as the desktop reports it: the press, the release and
+    // the request for a context menu there.
+    static void rightClick(QWidget *widget, QPoint point)
+    {
+        QTest::mouseClick(widget, Qt::RightButton, {}, point);
+        QContextMenuEvent request(QContextMenuEvent::Mouse, point, widget->mapToGlobal(point));
+        QApplication::sendEvent(widget, &request);
+    }
+
     void clickButton(const char *name) { QTest::mouseClick(control(name), Qt::LeftButton); }
 
     // Presses a button with the mouse, or with `key` while it has the focus.
@@ -167,6 +178,29 @@ public:
             doubleClick(header->viewport(), centre);
         else
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
+    }
+
+    // The list's context menu, whether open or not.
+    QMenu *listMenu() const { return control<QMenu>("ListMenu"); }
+    // Opens the list's menu with the Menu key and chooses the items of
+    // `path` in turn with the keys, such as {"Sort by", "Title"}; false if an
+    // item is missing.
+    bool chooseFromListMenu(const QStringList &path)
+    {
+        list()->setFocus();
+        QTest::keyClick(list(), Qt::Key_Menu);
+        QMenu *menu = listMenu();
+        for (const QString &text : path) {
+            const QList<QAction *> items = menu->actions();
+            const auto item = std::find_if(items.cbegin(), items.cend(),
+                                           [&](const QAction *a) { return a->text() == text; });
+            if (item == items.cend())
+                return false;
+            menu->setActiveAction(*item);
+            QTest::keyClick(menu, (*item)->menu() ? Qt::Key_Right : Qt::Key_Return);
+            menu = (*item)->menu();
+        }
+        return true;
     }
 
     // The centre of the row at display position `position` in the list.

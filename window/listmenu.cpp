@@ -1,0 +1,60 @@
+#include "listmenu.h"
+
+#include "catalogue/catalogue.h"
+#include "resultlist/reportlist.h"
+
+#include <algorithm>
+
+namespace window {
+
+ListMenu::ListMenu(resultlist::ReportList &list, const catalogue::Catalogue &state)
+    : QMenu(&list)
+    , m_list(list)
+    , m_state(state)
+    , m_open(addAction(QStringLiteral("Open"), this, &ListMenu::open))
+    , m_openWith(addAction(QStringLiteral("Open With\u2026"), this, &ListMenu::openWith))
+    , m_copy(addAction(QStringLiteral("Copy"), &list, &resultlist::ReportList::copyMarkedRow))
+    , m_sortBy(addMenu(QStringLiteral("Sort by")))
+{
+    setObjectName(QStringLiteral("ListMenu"));
+    insertSeparator(m_copy);
+    insertSeparator(m_sortBy->menuAction());
+    // Shown as the keys that do the same in the list; the list reads them itself.
+    m_open->setShortcut(QKeySequence(Qt::Key_Enter));
+    m_copy->setShortcut(QKeySequence::Copy);
+    connect(this, &QMenu::aboutToShow, this, &ListMenu::refresh);
+    connect(&list, &resultlist::ReportList::menuRequested, this, &ListMenu::openAt);
+}
+
+void ListMenu::openAt(const QPoint &globalPos, bool byKeyboard)
+{
+    popup(globalPos);
+    // From the keyboard the first item that can be chosen is highlighted at
+    // once, so that a screen reader says where the keys are.
+    if (!byKeyboard)
+        return;
+    const QList<QAction *> items = actions();
+    const auto first = std::find_if(items.cbegin(), items.cend(), [](const QAction *item) {
+        return item->isEnabled() && !item->isSeparator();
+    });
+    if (first != items.cend())
+        setActiveAction(*first);
+}
+
+// The items follow the list as it is when the menu opens.
+void ListMenu::refresh()
+{
+    const bool chosen = !m_state.selectedfile.text().isEmpty();
+    m_open->setEnabled(chosen);
+    m_openWith->setEnabled(chosen);
+    m_copy->setEnabled(m_list.markedPosition() >= 0);
+    m_sortBy->clear();
+    for (int column = 1; column <= m_list.columnHeaderCount(); ++column) {
+        QAction *item = m_sortBy->addAction(m_list.columnCaption(column), this,
+                                            [this, column] { emit sortBy(column); });
+        item->setCheckable(true);
+        item->setChecked(m_list.isSorted() && m_list.sortKey() == column - 1);
+    }
+}
+
+} // namespace window

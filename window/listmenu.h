@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QMenu>
+
+namespace catalogue {
+struct Catalogue;
+}
+
+namespace resultlist {
+class ReportList;
+}
+
+namespace window {
+
+// The result list's context menu: open the chosen paper, open it with another
+// application, copy the marked row, or sort by any column.
+class ListMenu : public QMenu
+{
+    Q_OBJECT
+
+public:
+    ListMenu(resultlist::ReportList &list, const catalogue::Catalogue &state);
+
+signals:
+    void open();
+    void openWith();
+    void sortBy(int headerIndex);
+
+private:
+    void openAt(const QPoint &globalPos, bool byKeyboard);
+    void refresh();
+
+    resultlist::ReportList &m_list;
+    const catalogue::Catalogue &m_state;
+    QAction *m_open;
+    QAction *m_openWith;
+    QAction *m_copy;
+    QMenu *m_sortBy;
+};
+
+} // namespace window
