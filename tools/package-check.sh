@@ -112,10 +112,13 @@ build_elsewhere() {
     local checkout=$work/$1-checkout tree=$work/$1-build log=$work/$1-build.log
     mkdir "$checkout"
     tar -c --exclude=./.git --exclude='./build*' --exclude="./$build" . | tar -x -C "$checkout"
-    cmake -S "$checkout" -B "$tree" -DCMAKE_BUILD_TYPE="$type" -DBUILD_TESTING=OFF >"$log" 2>&1 \
+    if ! { cmake -S "$checkout" -B "$tree" -DCMAKE_BUILD_TYPE="$type" -DBUILD_TESTING=OFF >"$log" 2>&1 \
         && cmake --build "$tree" -j2 --target package >>"$log" 2>&1 \
-        && dpkg-deb -x "$tree"/brevanor_*.deb "$work/$1-root" \
-        || { tail -20 "$log"; echo "the build in $tree failed"; return 1; }
+        && dpkg-deb -x "$tree"/brevanor_*.deb "$work/$1-root"; }; then
+        tail -20 "$log"
+        echo "the build in $tree failed"
+        return 1
+    fi
 }
 # The package built in folders of other names installs the same bytes, so the
 # programs hold no path of either build. A compiler cache may hand the compiler
