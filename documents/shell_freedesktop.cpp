@@ -25,21 +25,29 @@ constexpr int unsupportedVerb = 27; // the type's association has no such action
 constexpr int cannotStart = 11;     // the associated application could not be started
 constexpr int started = 42;
 
+// Started without a shell, and with none of this program's standard streams:
+// a caller of the program that closes them cannot end the process started.
 void startDetached(const QString &program, const QStringList &arguments)
 {
-    if (program.isEmpty() || !QProcess::startDetached(program, arguments))
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    if (program.isEmpty() || !process.startDetached())
         throw errors::FileNotFoundError();
 }
 
 // The chooser is installed in the libexec folder beside the program; a
-// program run from the build tree uses the one built there.
+// program run from the build tree uses the one built beside it.
 QString chooserProgram()
 {
     const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath()
                                               + QStringLiteral("/" BREVANOR_CHOOSER_FROM_BINDIR));
     if (QFileInfo(installed).isExecutable())
         return installed;
-    return QStringLiteral(BREVANOR_CHOOSER_IN_BUILD);
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/" BREVANOR_CHOOSER_IN_BUILD);
 }
 
 } // namespace

@@ -2,7 +2,8 @@
 # Installs a build into a temporary root, as a package would lay it out, and
 # checks that the desktop finds each file in its standard place: the program
 # and its Open With chooser, its desktop entry, its icon at every size, and its
-# AppStream metainfo, each passing the desktop's own validators.
+# AppStream metainfo, each passing the desktop's own validators, and its
+# copyright, changelog and manual page.
 #
 # Usage: check-install.sh BUILD_DIR
 set -eu
@@ -58,6 +59,10 @@ if [ -f "$metainfo" ]; then
 else
     fail "share/metainfo/$id.metainfo.xml is not installed"
 fi
+
+for file in doc/brevanor/copyright doc/brevanor/changelog.gz man/man1/brevanor.1.gz; do
+    [ -f "$usr/share/$file" ] || fail "share/$file is not installed"
+done
 
 [ "$status" = 0 ] && echo "the installed tree passes desktop-file-validate and appstreamcli"
 exit "$status"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs clang-tidy (checks in .clang-tidy) and cppcheck over the program's own
-# sources, its tests and benchmarks, and checks that they keep the style of
-# .clang-format; any finding fails the run.
+# sources, its tests and benchmarks, checks that they keep the style of
+# .clang-format, and that every file carries its SPDX licence identifier
+# (tools/spdx-check.sh); any finding fails the run.
 # Uses the build directory of tools/test.sh, or BUILD_DIR.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,3 +38,5 @@ echo "cppcheck: no findings"
 mapfile -t sources < <(find "${present[@]}" -name '*.cpp' -o -name '*.h' | sort)
 clang-format --dry-run --Werror "${sources[@]}"
 echo "clang-format: every file keeps the style"
+
+bash tools/spdx-check.sh

@@ -15,7 +15,7 @@ packages=(
     orca at-spi2-core dbus-x11
     g++-mingw-w64-x86-64
     wine wine64 imagemagick python3 ninja-build xz-utils
-    clang-tidy cppcheck clang-format
+    clang-tidy cppcheck clang-format lintian
 )
 
 missing=()

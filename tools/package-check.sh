@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a temporary root, and checks that
-# its dependencies are packages of this system and that the program installed
-# from it, and its Open With chooser, start under Xvfb and show their windows.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the Debian package and checks it: Debian's own checker, lintian, finds
+# nothing to say; its dependencies are packages of this system; a second build,
+# from a copy of the checkout in folders of other names, installs the same
+# bytes; and, unpacked into a temporary root, the program starts under Xvfb,
+# shows its window and starts its Open With chooser from the installed layout.
 set -euo pipefail
 
 title="Brevanor 2002"
 self=$(readlink -f "$0")
 
-# Under xvfb-run: start the unpacked program, and then its Open With chooser
-# for a file, and wait for the window of each.
+# Under xvfb-run: start the unpacked program on a desktop without applications,
+# open a paper of its list from the keyboard, and check the Open With
+# chooser that it starts for want of an application.
 if [ "${1:-}" = --inside-xvfb ]; then
     program=$2
     chooser=$3
@@ -16,35 +20,47 @@ if [ "${1:-}" = --inside-xvfb ]; then
     trap 'rm -rf "$home"' EXIT
     cd "$home"
     mkdir -m 700 "$home/runtime"
-    export XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=xcb
-    # Starts the command and waits for its window with the title.
-    shows_window() {
-        local title=$1 what=$2 pid window
-        shift 2
-        "$@" &
-        pid=$!
+    mkdir "$home/data" "$home/config" "$home/system"
+    ln -s /usr/share/mime "$home/system/mime"
+    export XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=xcb HOME="$home" \
+        XDG_DATA_HOME="$home/data" XDG_DATA_DIRS="$home/system" \
+        XDG_CONFIG_HOME="$home/config" XDG_CONFIG_DIRS="$home/config"
+    # Every paper's document, whichever row comes first.
+    for paper in $(seq 300); do
+        : >"$paper.doc"
+        : >"$paper.pdf"
+    done
+    # Waits, a minute at most, for a visible window named $1 while the process
+    # $2 runs, and prints the window's id.
+    window_named() {
         for _ in $(seq 120); do
-            if ! kill -0 "$pid" 2>/dev/null; then
-                wait "$pid" || true
-                echo "the installed $what ended before showing its window"
-                return 1
-            fi
-            if window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null); then
-                echo "the installed $what shows its window: $(xdotool getwindowgeometry "$window" | tr -s '\n ' ' ')"
-                kill "$pid"
-                wait "$pid" || true
-                return 0
-            fi
+            kill -0 "$2" 2>/dev/null || { echo "the installed program ended" >&2; return 1; }
+            xdotool search --onlyvisible --name "^$1\$" 2>/dev/null && return 0
             sleep 0.5
         done
-        kill "$pid"
-        wait "$pid" || true
-        echo "no window named \"$title\" appeared within a minute"
+        echo "no window named \"$1\" appeared within a minute" >&2
         return 1
     }
-    printf 'a document\n' >135.doc
-    shows_window "$title" program "$program" && shows_window "Open With" chooser "$chooser" "$home/135.doc"
-    exit
+    "$program" &
+    pid=$!
+    trap 'kill "$pid" 2>/dev/null; rm -rf "$home"' EXIT
+    window=$(window_named "$title" "$pid") || exit 1
+    echo "the installed program shows its window: $(xdotool getwindowgeometry "$window" | tr -s '\n ' ' ')"
+    # Tab walks from the search box past the two buttons and the three
+    # drop-down lists to the list, Down chooses its second row and Enter opens it.
+    xdotool windowfocus --sync "$window" key Tab Tab Tab Tab Tab Tab Down Return
+    window=$(window_named "Open With" "$pid") || exit 1
+    opened=$(xdotool getwindowpid "$window")
+    trap 'kill "$pid" "$opened" 2>/dev/null; rm -rf "$home"' EXIT
+    status=0
+    [ "$(readlink "/proc/$opened/exe")" = "$chooser" ] \
+        || { echo "the program started $(readlink "/proc/$opened/exe"), not its chooser"; status=1; }
+    for stream in 0 1 2; do
+        [ "$(readlink "/proc/$opened/fd/$stream")" = /dev/null ] \
+            || { echo "the chooser's stream $stream is not on the null device"; status=1; }
+    done
+    [ "$status" = 0 ] && echo "the installed program starts its installed chooser, which shows its window"
+    exit "$status"
 fi
 
 cd "$(dirname "$0")/.."
@@ -57,6 +73,9 @@ debs=("$build"/brevanor_*.deb)
 deb=${debs[0]}
 
 status=0
+# Debian's own checker: an error or a warning fails the check.
+lintian --fail-on error,warning "$deb" || { echo "lintian finds fault with $deb"; status=1; }
+
 # Each dependency, or one of its alternatives, must name a package installed here.
 IFS=',' read -ra depends <<<"$(dpkg-deb -f "$deb" Depends)"
 names=()
@@ -81,13 +100,51 @@ for plugin in libqxcb.so libqwayland-generic.so; do
     fi
 done
 
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+root=$work/root
 dpkg-deb -x "$deb" "$root"
+
+# Builds the package from a copy of the checkout in folders named after $1,
+# with the first build's type and no compiler cache, and unpacks it into
+# $work/$1-root.
+build_elsewhere() {
+    local checkout=$work/$1-checkout tree=$work/$1-build log=$work/$1-build.log
+    mkdir "$checkout"
+    tar -c --exclude=./.git --exclude='./build*' --exclude="./$build" . | tar -x -C "$checkout"
+    if ! { cmake -S "$checkout" -B "$tree" -DCMAKE_BUILD_TYPE="$type" -DBUILD_TESTING=OFF >"$log" 2>&1 \
+        && cmake --build "$tree" -j2 --target package >>"$log" 2>&1 \
+        && dpkg-deb -x "$tree"/brevanor_*.deb "$work/$1-root"; }; then
+        tail -20 "$log"
+        echo "the build in $tree failed"
+        return 1
+    fi
+}
+# The package built in folders of other names installs the same bytes, so the
+# programs hold no path of either build. A compiler cache may hand the compiler
+# paths of its own making: after a build through one, both builds are made here.
+type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")
+first=$root
+if grep -q '^CMAKE_CXX_COMPILER_LAUNCHER:[A-Z]*=.' "$build/CMakeCache.txt"; then
+    first=$work/one-root
+    build_elsewhere one || status=1
+fi
+if build_elsewhere another && [ -d "$first" ]; then
+    if diff -r "$first" "$work/another-root" >/dev/null; then
+        echo "a build in folders of other names installs the same bytes"
+    else
+        echo "a build in folders of other names installs other bytes:"
+        diff -r --brief "$first" "$work/another-root" || true
+        status=1
+    fi
+else
+    status=1
+fi
+
 # The program finds its chooser from its own folder, as it does here.
 chooser=$root/usr/libexec/brevanor/brevanor-openwith
 [ -x "$chooser" ] || { echo "the package holds no chooser at ${chooser#"$root"}"; status=1; }
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$self" --inside-xvfb "$root/usr/bin/brevanor" "$chooser" \
     || status=1
-[ "$status" = 0 ] && echo "$(basename "$deb") installs a program and its chooser that start and show their windows"
+[ "$status" = 0 ] && echo "$(basename "$deb") passes lintian, builds the same elsewhere, and installs a program that starts with its chooser"
 exit "$status"
