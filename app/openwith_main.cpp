@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Open With chooser, a program of its own: it shows the chooser for the
 // one file it is given and ends when the chooser closes.
 #include "documents/openwithdialog.h"

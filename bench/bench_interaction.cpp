@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Interaction latency at the 178 built-in rows: from the user's event to the
 // end of the list's repaint, against repainting the same list without a rebuild.
 #include "support/lazy.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scaling of the list control: clear and append n rows of six cells, sorted
 // by the second column, then the first paint, against a sorting tree widget
 // receiving the same rows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up to the first paint of the main window, and its peak memory, each
 // against a stock tree widget window of the same size holding the same rows.
 #include "support/anchorwindow.h"

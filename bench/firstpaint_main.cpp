@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows the main window (or, given "anchor", the stock tree widget window),
 // prints the time from the start of main to the end of the first paint and
 // the peak resident memory at that moment, and ends at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builtincontent.h"
 
 // The built-in catalogue: one row for each author of each paper, in catalogue

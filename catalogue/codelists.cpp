@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builtincontent.h"
 
 // The names of the tracks, timeslots and sessions; a row's code is the index

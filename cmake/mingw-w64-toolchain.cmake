@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-builds the program for 64-bit Windows with Debian's mingw-w64 (posix
 # threads) against a static Windows Qt at QT_WINDOWS_PREFIX (a cache or an
 # environment variable); tools/windows-build.sh provides one. Qt's host tools

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a Windows program under Wine in the given Wine prefix, for the build and
 # the tests: WINE_PREFIX PROGRAM [ARGUMENT...]. Wine keeps Qt's QT_ variables
 # away from its programs, so they are handed on under Wine's WINEQT_ names.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a temporary root, as a package would lay it out, and
 # checks that the desktop finds each file in its standard place: the program
 # and its Open With chooser, its desktop entry, its icon at every size, and its

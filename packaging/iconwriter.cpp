@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's icon into the files a desktop or Windows build installs.
 //
 //   iconwriter FILE.png SIZE     one square image of SIZE pixels

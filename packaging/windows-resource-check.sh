@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles the Windows resource script with the icon file iconwriter draws,
 # using the mingw-w64 resource compiler, and checks that the compiled resource
 # holds one icon group with an icon of each size.

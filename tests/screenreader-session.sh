@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One keyboard-only session with the screen reader Orca under Xvfb: what Orca
 # speaks (its debug log) and what the desktop opens (a recording handler).
 # Usage: screenreader-session.sh PROGRAM. Exits 77 when Orca is not installed;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as an assistive technology reads it, through Qt's accessibility
 // interfaces: the controls' names and roles, the list as a table of cells, and
 // the list's current row.

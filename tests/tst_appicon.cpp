@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The icon files installed with the program: the hand-written scalable icon
 // shows what the program draws, and the Windows icon file holds each drawn size.
 #include "packaging/iconfiles.h"

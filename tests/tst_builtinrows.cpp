@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shape of the built-in rows, computed from a loaded catalogue: the counts
 // of papers, files, authors and codes, and the oddities the rows carry on
 // purpose (blanks, a paper with two titles, rows filed under another session).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue's access rules: fixed bounds, the cells that stay empty, the
 // reading of code texts as 16-bit integers with its errors, and the code lists.
 #include "catalogue/builtincontent.h"

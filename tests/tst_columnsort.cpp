@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The header click's sort steps, with a list whose operations can fail.
 #include "errors/runtimeerror.h"
 #include "resultlist/columnsort.h"

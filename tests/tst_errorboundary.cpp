@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An error that nothing handles, in an event routine or in start-up, each in
 // a child process of its own: the runtime's message box, the end through the
 // event loop with the right status, and no error crossing notify.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Linux shell for real: GIO, a desktop of our own with a handler
 // application that records how it was started, and the Open With chooser.
 #include "documents/openwithdialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as it opens: its controls, start-up and the category filters.
 #include "support/windowdriver.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing a row by whatever marks it, and opening the chosen row's paper by
 // double click, Enter or the list's menu; a paper that cannot open tells why;
 // copying the marked row.
@@ -275,13 +276,13 @@ void TestOpening::failuresAreTold_data()
     QTest::newRow("opened") << 42 << false << 2 << "" << QString();
     QTest::newRow("Open With shown") << 31 << false << 1 << "" << QString();
     QTest::newRow("Open With, before any choice") << 31 << false << -1 << "" << QString();
-    QTest::newRow("chooser cannot start")
-        << 31 << true << 2 << "" << "The Open With dialog could not be shown for \"%1\".";
+    QTest::newRow("chooser cannot start") << 31 << true << 2 << ""
+                                          << "The Open With dialog could not be shown for \"%1\".";
     QTest::newRow("chooser cannot start, before any choice") << 31 << true << -1 << "" << QString();
     QTest::newRow("file not found") << 2 << false << 2 << "" << missing;
     QTest::newRow("path not found") << 3 << false << 2 << "" << missing;
-    QTest::newRow("access denied")
-        << 5 << false << 2 << "" << "The document \"%1\" could not be opened (error 5).";
+    QTest::newRow("access denied") << 5 << false << 2 << ""
+                                   << "The document \"%1\" could not be opened (error 5).";
     QTest::newRow("file not found, before any choice") << 2 << false << -1 << "" << QString();
     QTest::newRow("menu's Open") << 31 << false << 2 << "Open" << QString();
     QTest::newRow("menu's Open, file not found") << 2 << false << 2 << "Open" << missing;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long, seeded session of random user actions on the real window, checked
 // after every action against a model of what the window must show; a
 // failing session is shrunk to the shortest sequence that still fails.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report list control on its own: batching, its view and its settings.
 #include "errors/runtimeerror.h"
 #include "resultlist/reportlist.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list's row engine on its own: the order it shows its rows in.
 #include "resultlist/reportrows.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list, the dividing lines and the columns following the window's size.
 #include "support/windowfixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing in the search box narrows the list to rows containing the text.
 #include "support/windowdriver.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sorting by clicking the real headers of the real list.
 #include "support/windowfixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list's sort keys order texts exactly as a case-insensitive collator of
 // the same locale compares them.
 #include "resultlist/sortkeys.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One user's session in one window: filters, search, sort, open and resize.
 #include "support/windowdriver.h"
 

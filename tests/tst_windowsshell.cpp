@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows shell itself: what ShellExecuteA answers for the program's
 // requests, and the Open With command line started when no application is
 // associated with a paper's type.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program and a whole user session as clients of a headless Weston of their
 # own, on Qt's wayland platform with no X display; and, without any display,
 # the program's one-line message instead of an abort.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the Windows program under Wine on the current X display and checks
 # what its window shows: the caption, all 178 rows, and the 5 rows left when
 # "Bertolini" is typed into the search box. Rows are counted on grabs of the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs clang-tidy (checks in .clang-tidy) and cppcheck over the program's own
 # sources, its tests and benchmarks, checks that they keep the style of
 # .clang-format, and that every file carries its SPDX licence identifier

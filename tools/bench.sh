@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks (Release) and runs each on the offscreen platform and
 # under Xvfb, then times the whole process, exec to first paint, with
 # hyperfine under Xvfb. Arguments go to every benchmark program, for example

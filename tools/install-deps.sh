@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the program needs to build, run and test,
 # skipping the package lists' refresh when nothing is missing.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program and every test with AddressSanitizer and
 # UndefinedBehaviorSanitizer into build-asan (or BUILD_DIR) and runs every
 # test there; the first report of either sanitizer fails its test.

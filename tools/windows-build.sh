@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds brevanor.exe for 64-bit Windows with mingw-w64, and its ZIP package, in
 # build-windows/ (or $BREVANOR_WINDOWS_BUILD). Options after the script's name
 # go to CMake, e.g. -DBUILD_TESTING=ON to build the tests as well.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Windows program and its tests (tools/windows-build.sh) and runs
 # them under Wine, in the build's own Wine prefix, on an Xvfb screen: the unit
 # and widget tests through CTest, then tests/windows-smoke.sh on the program's
