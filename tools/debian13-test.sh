@@ -37,7 +37,7 @@ apt_source() {
     {
         sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/*.sources
         sed -nE 's/^deb +(\[[^]]*\] +)?([^ ]+).*/\2/p' /etc/apt/sources.list /etc/apt/sources.list.d/*.list
-    } 2>/dev/null | tr ' ' '\n' | grep -E "$1" | head -1
+    } 2>/dev/null | tr ' ' '\n' | awk -v pattern="$1" '$0 ~ pattern && !found { print; found = 1 }'
 }
 mirror=$(apt_source '/debian/?$')
 security=$(apt_source '/debian-security/?$')
