@@ -36,7 +36,7 @@ done
 apt_source() {
     {
         sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/*.sources
-        sed -nE 's/^deb +(\[[^]]*\] +)?([^ ]+).*/\2/p' /etc/apt/sources.list /etc/apt/sources.list.d/*.list
+        sed -nE 's/^deb +(\[[^]]*\] +)?([^ ]+).*/\2/p' /etc/apt/sources.list /etc/apt/sources.list.d/*.list || true
     } 2>/dev/null | tr ' ' '\n' | awk -v pattern="$1" '$0 ~ pattern && !found { print; found = 1 }'
 }
 mirror=$(apt_source '/debian/?$')
