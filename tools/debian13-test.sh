@@ -106,13 +106,14 @@ git -C "$clone" -c safe.directory="$checkout" fetch -q "$checkout" HEAD
 git -C "$clone" checkout -q FETCH_HEAD
 [ ! -d ../shared ] || cp -a ../shared "$root/build/shared"
 # A login session's private runtime folder, as Orca, Weston and Qt expect.
-mkdir -m 700 -p "$root/run/user/0"
+mkdir -p "$root/run/user"
+mkdir -m 700 "$root/run/user/0"
 
 echo "on Debian $(cat "$root/etc/debian_version"): ${command[*]}"
 status=0
 chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 XDG_RUNTIME_DIR=/run/user/0 \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     bash -c 'cd /build/brevanor && "$@"' bash "${command[@]}" </dev/null || status=$?
-chroot "$root" dpkg-query -W -f='${Package} ${Version}\n' qt6-base-dev orca appstream 2>/dev/null \
+chroot "$root" dpkg-query -W -f='${Package} ${Version}\n' qt6-base-dev orca weston appstream 2>/dev/null \
     | sed 's/^/installed there: /' || true
 exit "$status"
