@@ -29,9 +29,10 @@ test=(
     qt6-svg-dev weston xvfb xdotool orca at-spi2-core dbus-daemon
     desktop-file-utils appstream binutils-mingw-w64-x86-64
 )
-# The analysers; CPack's Debian package (its dependencies read by
-# dpkg-shlibdeps, which needs file), started under xvfb-run.
-check=(clang-tidy cppcheck clang-format dpkg-dev file xauth)
+# The analysers, which read the benchmarks too, so these are built; CPack's
+# Debian package (its dependencies read by dpkg-shlibdeps, which needs file),
+# started under xvfb-run.
+check=(clang-tidy cppcheck clang-format libbenchmark-dev dpkg-dev file xauth)
 bench=(libbenchmark-dev hyperfine xvfb xauth)
 # The cross-compiler and Wine; the smoke test counts rows on a grab of the
 # window; Qt for Windows is unpacked from xz or built from source with Ninja.
