@@ -74,9 +74,26 @@ mkdir -p "$debs/partial"
 
 root=$(mktemp -d "$cache/debian13-run.XXXXXX")
 mounts=()
-# Unmounts, innermost first, whatever this run mounted, and removes its copy.
+# The processes running in the copy.
+inside() {
+    local link
+    for link in /proc/[0-9]*/root; do
+        [ "$(readlink "$link" 2>/dev/null)" != "$root" ] || basename "$(dirname "$link")"
+    done
+}
+# Ends what the run left running in its copy (a daemon that a test started
+# holds the mounts), unmounts, innermost first, whatever this run mounted, and
+# removes the copy.
 clean_up() {
-    local i
+    local i left
+    mapfile -t left < <(inside)
+    if [ ${#left[@]} -gt 0 ]; then
+        echo "ending what the run left running: ${left[*]}"
+        kill "${left[@]}" 2>/dev/null || true
+        sleep 2
+        mapfile -t left < <(inside)
+        [ ${#left[@]} -eq 0 ] || kill -KILL "${left[@]}" 2>/dev/null || true
+    fi
     for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
         umount "${mounts[i]}" || umount --lazy "${mounts[i]}"
     done
