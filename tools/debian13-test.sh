@@ -28,7 +28,7 @@ flock 9
 # What a run that was killed left behind.
 for stale in "$cache"/debian13-run.*; do
     [ -d "$stale" ] || continue
-    findmnt -rn -o TARGET | grep "^$stale/" | sort -r | xargs -r -n1 umount --lazy
+    findmnt -rn -o TARGET | grep -E "^$stale(/|\$)" | sort -r | xargs -r -n1 umount --lazy
     rm -rf --one-file-system "$stale"
 done
 
@@ -45,7 +45,7 @@ security=$(apt_source '/debian-security/?$')
 # Removes a tree made here, never while anything is mounted in it.
 remove_tree() {
     [ -e "$1" ] || return 0
-    if findmnt -rn -o TARGET | grep -q "^$1/"; then
+    if findmnt -rn -o TARGET | grep -qE "^$1(/|\$)"; then
         echo "not removing $1: something is still mounted in it"
         return 1
     fi
@@ -110,6 +110,9 @@ bind() {
 cp -a "$base/." "$root/"
 chmod 755 "$root"
 cp -L /etc/resolv.conf "$root/etc/resolv.conf"
+# The copy's root is a mount point of its own, as a system's root is: tools
+# such as unshare change its propagation.
+bind "$root" ""
 for dir in /proc /sys /dev /dev/pts /dev/shm; do
     bind "$dir" "$dir"
 done
