@@ -20,7 +20,9 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$iconwriter" "$work/brevanor.ico" "$@"
-"$windres" -I "$work" -O coff "$rc" -o "$work/resource.o"
+# The host's C preprocessor reads the script, as the cross-compiler's would:
+# only the Windows build itself needs that compiler.
+"$windres" --preprocessor=cpp -I "$work" -O coff "$rc" -o "$work/resource.o"
 "$windres" -i "$work/resource.o" -O rc >"$work/resource.rc"
 
 groups=$(grep -c 'RT_GROUP_ICON' "$work/resource.rc" || true)

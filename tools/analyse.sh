@@ -7,7 +7,7 @@
 # Uses the build directory of tools/test.sh, or BUILD_DIR.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/install-deps.sh
+tools/install-deps.sh check
 root=$(pwd)
 build=${BUILD_DIR:-build}
 dirs=(app errors catalogue documents resultlist selection window packaging tests bench)

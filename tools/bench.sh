@@ -6,7 +6,7 @@
 # --benchmark_filter=Scaling.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/install-deps.sh
+tools/install-deps.sh bench
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF > /dev/null
 cmake --build build-bench -j2 --target bench_startup bench_interaction bench_scaling bench_firstpaint
 bench=build-bench/bench

@@ -64,6 +64,7 @@ if [ "${1:-}" = --inside-xvfb ]; then
 fi
 
 cd "$(dirname "$0")/.."
+tools/install-deps.sh check
 build=${BUILD_DIR:-build}
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 rm -f "$build"/brevanor_*.deb

@@ -5,7 +5,7 @@
 # test there; the first report of either sanitizer fails its test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/install-deps.sh
+tools/install-deps.sh test
 build=${BUILD_DIR:-build-asan}
 # -O1 keeps the long randomized run quick enough while the reports stay readable.
 flags="-O1 -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all"

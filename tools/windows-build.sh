@@ -61,7 +61,7 @@ build_qt() {
     rm -rf "$work"
 }
 
-tools/install-deps.sh
+tools/install-deps.sh windows
 if [ ! -f "$prefix/lib/cmake/Qt6/Qt6Config.cmake" ]; then
     mkdir -p "$cache"
     if [ -f "$archive" ]; then
