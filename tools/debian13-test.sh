@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the README's test command, bash tools/test.sh, on a fresh Debian 13
 # "trixie": in a chroot copied from a minimal one that debootstrap makes from
 # this machine's own Debian mirror, with this checkout's committed HEAD cloned
