@@ -2,6 +2,7 @@
 #include "reportlistaccessible.h"
 
 #include "reportlist.h"
+#include "sortannouncement.h"
 
 #include <QHeaderView>
 
@@ -317,9 +318,7 @@ void announceSortColumn(QTreeView *list)
     const int column = list->header()->sortIndicatorSection();
     if (!readerFollowsCurrentRow(list) || column < 0)
         return;
-    QAccessibleEvent focus(list, QAccessible::Focus);
-    focus.setChild(column);
-    QAccessible::updateAccessibility(&focus);
+    announceSort(list, column, sortDescription(list, column));
 }
 
 } // namespace resultlist

@@ -77,8 +77,8 @@ void forgetAccessibleCells(QTreeView *list);
 // sorted by before being `previousColumn` (-1 for none): the headers describe
 // the sort anew.
 void describeSortChange(QTreeView *list, int previousColumn);
-// While the list has the focus, takes the reader to the sort column's header,
-// which speaks its name and the direction.
+// While the list has the focus, tells the reader the sort column's name and
+// the direction.
 void announceSortColumn(QTreeView *list);
 
 } // namespace resultlist
