@@ -23,12 +23,6 @@ QString ReportListModel::caption(int column) const
     return m_columns[column].caption;
 }
 
-int ReportListModel::alignment(int column) const
-{
-    catalogue::checkSubscript(column, headerCount());
-    return m_columns[column].alignment;
-}
-
 void ReportListModel::setAlignment(int column, int alignment)
 {
     catalogue::checkSubscript(column, headerCount());
