@@ -123,8 +123,8 @@ private:
     void chooseCurrentRow();
     void emitColumnClick(int logicalIndex);
     QPoint keyboardMenuPoint();
-    Q_INVOKABLE void announceCurrentRow();
-    Q_INVOKABLE void announceSort();
+    void announceCurrentRow();
+    void announceSort();
 
     ReportListModel *m_model;
     double m_pixelsPerUnitX;
