@@ -11,8 +11,8 @@
 #include "windowfonts.h"
 
 #include "catalogue/builtincontent.h"
+#include "legibility/contrast.h"
 #include "resultlist/columnsort.h"
-#include "resultlist/contrast.h"
 #include "resultlist/reportlist.h"
 
 #include <QEvent>
@@ -147,7 +147,7 @@ void MainForm::keepLabelsLegible()
         for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
             own.setColor(
                 group, QPalette::WindowText,
-                resultlist::legibleOn(form.color(group, QPalette::WindowText), pictureBlue));
+                legibility::legibleOn(form.color(group, QPalette::WindowText), pictureBlue));
         }
         label->setPalette(own);
     }
@@ -279,16 +279,16 @@ void MainForm::Form_Resize()
 
 void MainForm::paintEvent(QPaintEvent * /*event*/)
 {
-    using resultlist::legibleOn;
+    using legibility::legibleOn;
     QPainter painter(this);
     const QRect picture(QPoint(0, 0), pictureSize);
     const QRect beyond(picture.topRight() + QPoint(1, 0), QSize(width(), height()));
     painter.fillRect(rect(), palette().window());
     painter.fillRect(picture, pictureBlue);
     const QColor text = palette().color(QPalette::WindowText);
-    const QColor onPicture = legibleOn(text, pictureBlue, resultlist::lineContrast);
+    const QColor onPicture = legibleOn(text, pictureBlue, legibility::lineContrast);
     const QColor onWindow =
-        legibleOn(text, palette().color(QPalette::Window), resultlist::lineContrast);
+        legibleOn(text, palette().color(QPalette::Window), legibility::lineContrast);
     for (const DividingLine &line : {m_line1, m_line2}) {
         const QRect stroke = pixelsCovered(line);
         painter.fillRect(stroke & picture, onPicture);
