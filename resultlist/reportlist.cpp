@@ -150,7 +150,7 @@ int ReportList::addItem(const QString &text)
 
 void ReportList::setItemForeColor(int item, const QColor &color)
 {
-    m_model->rows().setForeColor(item, color);
+    m_model->rows().setForeColor(item, color.isValid() ? color.rgba() : 0);
     changed();
 }
 
