@@ -44,9 +44,6 @@ void fillPickList(PickList &pickList, const catalogue::CellList<Size> &codes, in
     pickList.setText(codes(0).text());
 }
 
-// Each column's share of the list's width, in header order.
-constexpr double columnShares[] = {0.07, 0.13, 0.33, 0.13, 0.17, 0.13};
-
 } // namespace
 
 MainForm::MainForm(documents::Shell &shell, QWidget *parent)
@@ -243,9 +240,8 @@ void MainForm::createColumns()
         ListView1->addColumnHeader(QString::fromLatin1(caption));
     for (int i = 1; i <= 6; ++i)
         ListView1->setColumnAlignment(i, 0);
-    const float widths[] = {6, 10, 27, 10, 13, 10};
     for (int i = 1; i <= 6; ++i)
-        ListView1->setColumnWidth(i, widths[i - 1]);
+        ListView1->setColumnWidth(i, startColumnWidths[i - 1]);
     ListView1->setSortOrder(resultlist::ascending);
     ListView1->setSortKey(1);
     ListView1->setSorted(true);
