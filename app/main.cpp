@@ -2,6 +2,7 @@
 #include "display.h"
 
 #include "documents/shell.h"
+#include "window/accessibleinterfaces.h"
 #include "window/errorboundary.h"
 #include "window/mainform.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(BREVANOR_APP_ID));
+    window::installAccessibleInterfaces();
     const auto shell = documents::createPlatformShell();
     window::MainForm mainform(*shell);
     return window::ErrorBoundary::showAndRun(mainform);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "legiblecelldelegate.h"
 
-#include "contrast.h"
+#include "legibility/contrast.h"
 
 namespace resultlist {
 
@@ -12,9 +12,10 @@ void LegibleCellDelegate::initStyleOption(QStyleOptionViewItem *option,
     if (!index.data(Qt::ForegroundRole).isValid())
         return;
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        option->palette.setColor(group, QPalette::Text,
-                                 nearestLegible(option->palette.color(group, QPalette::Text),
-                                                option->palette.color(group, QPalette::Base)));
+        option->palette.setColor(
+            group, QPalette::Text,
+            legibility::nearestLegible(option->palette.color(group, QPalette::Text),
+                                       option->palette.color(group, QPalette::Base)));
     }
 }
 

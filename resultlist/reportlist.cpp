@@ -69,9 +69,6 @@ ReportList::ReportList(double pixelsPerUnitX, double pixelsPerUnitY, QWidget *pa
     , m_pixelsPerUnitX(pixelsPerUnitX)
     , m_pixelsPerUnitY(pixelsPerUnitY)
 {
-    static const bool accessibleInstalled =
-        (QAccessible::installFactory(reportListAccessible), true);
-    Q_UNUSED(accessibleInstalled);
     setModel(m_model);
     setItemDelegate(new LegibleCellDelegate(this));
     // At fractional and double scales the frame's line leaves part of its
@@ -153,7 +150,7 @@ int ReportList::addItem(const QString &text)
 
 void ReportList::setItemForeColor(int item, const QColor &color)
 {
-    m_model->rows().setForeColor(item, color);
+    m_model->rows().setForeColor(item, color.isValid() ? color.rgba() : 0);
     changed();
 }
 
@@ -450,7 +447,8 @@ QPoint ReportList::keyboardMenuPoint()
 
 // Assistive technology follows the keyboard focus: while the focus is
 // elsewhere, a row that becomes current or is deselected by a rebuild is not
-// announced, only drawn.
+// announced, only drawn. QTreeView announces them with or without the focus
+// (Qt 6.4), so here the calls step past it to QAbstractItemView.
 void ReportList::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
     if (hasFocus()) {

@@ -40,7 +40,6 @@ public:
     int addColumnHeader(const QString &caption);
     int columnHeaderCount() const { return m_model->headerCount(); }
     QString columnCaption(int column) const { return m_model->caption(column - 1); }
-    int columnAlignment(int column) const { return m_model->alignment(column - 1); }
     void setColumnAlignment(int column, int alignment);
     float columnWidth(int column) const;
     void setColumnWidth(int column, float width);
@@ -57,7 +56,6 @@ public:
     {
         return m_model->rows().shownAt(position).cells.value(cell);
     }
-    QColor itemForeColor(int position) const { return m_model->rows().shownAt(position).foreColor; }
 
     bool isSorted() const { return m_model->rows().isSorted(); }
 
@@ -125,8 +123,8 @@ private:
     void chooseCurrentRow();
     void emitColumnClick(int logicalIndex);
     QPoint keyboardMenuPoint();
-    Q_INVOKABLE void announceCurrentRow();
-    Q_INVOKABLE void announceSort();
+    void announceCurrentRow();
+    void announceSort();
 
     ReportListModel *m_model;
     double m_pixelsPerUnitX;

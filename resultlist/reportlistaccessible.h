@@ -14,7 +14,8 @@ class ReportList;
 // The list as assistive technology reads it: a table of its column headers
 // and its shown cells. Each cell is made once, when a reader first asks for
 // it, and let go when the list's rows are replaced, so that no reader is ever
-// handed a cell of rows that are gone.
+// handed a cell of rows that are gone. It stands in for Qt's own interface of
+// a QTreeView, which on Qt 6.4 can hand a reader a cell of replaced rows.
 class ReportListAccessible : public QAccessibleWidget, public QAccessibleTableInterface
 {
 public:

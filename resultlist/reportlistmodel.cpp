@@ -4,6 +4,8 @@
 #include "catalogue/catalogue.h"
 #include "errors/runtimeerror.h"
 
+#include <QColor>
+
 namespace resultlist {
 
 ReportListModel::ReportListModel(QObject *parent)
@@ -21,12 +23,6 @@ QString ReportListModel::caption(int column) const
 {
     catalogue::checkSubscript(column, headerCount());
     return m_columns[column].caption;
-}
-
-int ReportListModel::alignment(int column) const
-{
-    catalogue::checkSubscript(column, headerCount());
-    return m_columns[column].alignment;
 }
 
 void ReportListModel::setAlignment(int column, int alignment)
@@ -68,8 +64,8 @@ QVariant ReportListModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
     case Qt::ToolTipRole: return row.cells.value(index.column());
     case Qt::ForegroundRole:
-        if (index.column() == 0 && row.foreColor.isValid())
-            return row.foreColor;
+        if (index.column() == 0 && row.foreColor != 0)
+            return QColor::fromRgba(row.foreColor);
         return {};
     case Qt::TextAlignmentRole: return alignmentData(index.column());
     default: return {};

@@ -23,7 +23,6 @@ public:
     int addColumn(const QString &caption);
     int headerCount() const { return int(m_columns.size()); }
     QString caption(int column) const;
-    int alignment(int column) const;
     void setAlignment(int column, int alignment);
 
     // Shows the rows and columns as they are now.

@@ -50,7 +50,7 @@ int ReportRows::append(const QString &text, int cellCount)
     QStringList cells;
     cells.reserve(std::max({qsizetype(cellCount), previous, qsizetype(1)}));
     cells.append(text);
-    m_rows.append(ListRow{std::move(cells), QColor()});
+    m_rows.append(ListRow{std::move(cells)});
     const int item = count() - 1;
     if (m_sorted)
         m_orderStale = true;
@@ -59,10 +59,10 @@ int ReportRows::append(const QString &text, int cellCount)
     return item;
 }
 
-void ReportRows::setForeColor(int item, const QColor &color)
+void ReportRows::setForeColor(int item, std::uint32_t argb)
 {
     checkItem(item);
-    m_rows[item].foreColor = color;
+    m_rows[item].foreColor = argb;
 }
 
 void ReportRows::appendCell(int item, const QString &text)

@@ -4,7 +4,6 @@
 #include "sortkeys.h"
 #include "sorttarget.h"
 
-#include <QColor>
 #include <QList>
 #include <QStringList>
 
@@ -13,11 +12,12 @@
 namespace resultlist {
 
 // One row of the report list: its cells (the item text first, then the
-// sub-items) and the colour of its first cell.
+// sub-items) and the colour of its first cell as 0xAARRGGBB, 0 (clear) for
+// the list's own text colour.
 struct ListRow
 {
     QStringList cells;
-    QColor foreColor;
+    std::uint32_t foreColor = 0;
 };
 
 } // namespace resultlist
@@ -40,7 +40,7 @@ public:
     void clear();
     // Appends a row with room for at least cellCount cells.
     int append(const QString &text, int cellCount);
-    void setForeColor(int item, const QColor &color);
+    void setForeColor(int item, std::uint32_t argb);
     void appendCell(int item, const QString &text);
 
     // The row shown at a display position, counted from 0; the item shown

@@ -8,9 +8,7 @@ namespace resultlist {
 // Mouse pointer shapes of the list, by their numbers.
 enum MousePointer : int {
     defaultPointer = 0,
-    arrowPointer = 1,
     crossPointer = 2,
-    iBeamPointer = 3,
     hourglassPointer = 11,
     lastPointerShape = 15,
 };

@@ -2,7 +2,7 @@
 // The window as it opens: its controls, start-up and the category filters.
 #include "support/windowdriver.h"
 
-#include "resultlist/contrast.h"
+#include "legibility/contrast.h"
 #include "window/picturebutton.h"
 #include "window/userscale.h"
 
@@ -11,7 +11,7 @@
 #include <QSignalSpy>
 
 using catalogue::BuiltinRow;
-using resultlist::contrastRatio;
+using legibility::contrastRatio;
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "windowfonts.h"
 
 #include "catalogue/builtincontent.h"
+#include "legibility/contrast.h"
 #include "resultlist/columnsort.h"
-#include "resultlist/contrast.h"
 #include "resultlist/reportlist.h"
 
 #include <QEvent>
@@ -43,9 +43,6 @@ void fillPickList(PickList &pickList, const catalogue::CellList<Size> &codes, in
         pickList.AddItem(codes(i).text());
     pickList.setText(codes(0).text());
 }
-
-// Each column's share of the list's width, in header order.
-constexpr double columnShares[] = {0.07, 0.13, 0.33, 0.13, 0.17, 0.13};
 
 } // namespace
 
@@ -147,7 +144,7 @@ void MainForm::keepLabelsLegible()
         for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
             own.setColor(
                 group, QPalette::WindowText,
-                resultlist::legibleOn(form.color(group, QPalette::WindowText), pictureBlue));
+                legibility::legibleOn(form.color(group, QPalette::WindowText), pictureBlue));
         }
         label->setPalette(own);
     }
@@ -243,9 +240,8 @@ void MainForm::createColumns()
         ListView1->addColumnHeader(QString::fromLatin1(caption));
     for (int i = 1; i <= 6; ++i)
         ListView1->setColumnAlignment(i, 0);
-    const float widths[] = {6, 10, 27, 10, 13, 10};
     for (int i = 1; i <= 6; ++i)
-        ListView1->setColumnWidth(i, widths[i - 1]);
+        ListView1->setColumnWidth(i, startColumnWidths[i - 1]);
     ListView1->setSortOrder(resultlist::ascending);
     ListView1->setSortKey(1);
     ListView1->setSorted(true);
@@ -279,16 +275,16 @@ void MainForm::Form_Resize()
 
 void MainForm::paintEvent(QPaintEvent * /*event*/)
 {
-    using resultlist::legibleOn;
+    using legibility::legibleOn;
     QPainter painter(this);
     const QRect picture(QPoint(0, 0), pictureSize);
     const QRect beyond(picture.topRight() + QPoint(1, 0), QSize(width(), height()));
     painter.fillRect(rect(), palette().window());
     painter.fillRect(picture, pictureBlue);
     const QColor text = palette().color(QPalette::WindowText);
-    const QColor onPicture = legibleOn(text, pictureBlue, resultlist::lineContrast);
+    const QColor onPicture = legibleOn(text, pictureBlue, legibility::lineContrast);
     const QColor onWindow =
-        legibleOn(text, palette().color(QPalette::Window), resultlist::lineContrast);
+        legibleOn(text, palette().color(QPalette::Window), legibility::lineContrast);
     for (const DividingLine &line : {m_line1, m_line2}) {
         const QRect stroke = pixelsCovered(line);
         painter.fillRect(stroke & picture, onPicture);

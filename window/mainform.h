@@ -11,6 +11,8 @@
 
 #include <QWidget>
 
+#include <array>
+
 class QLabel;
 
 namespace documents {
@@ -49,6 +51,10 @@ public:
     static const QColor pictureBlue;
     static constexpr QSize pictureSize{2048, 1600};
     static constexpr QSize designClientSize{812, 624};
+    // The list's columns in header order: their widths at start, in the
+    // window's units, and each one's share of the list's width on a resize.
+    static constexpr std::array<float, 6> startColumnWidths{6, 10, 27, 10, 13, 10};
+    static constexpr std::array<double, 6> columnShares{0.07, 0.13, 0.33, 0.13, 0.17, 0.13};
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -120,6 +120,8 @@ bool picksHighlighted(const QKeyEvent &key)
     }
 }
 
+} // namespace
+
 QAccessibleInterface *pickListAccessible(const QString &className, QObject *object)
 {
     auto *pickList = qobject_cast<PickList *>(object);
@@ -128,13 +130,9 @@ QAccessibleInterface *pickListAccessible(const QString &className, QObject *obje
     return nullptr;
 }
 
-} // namespace
-
 PickList::PickList(QWidget *parent)
     : QComboBox(parent)
 {
-    static const bool accessibleInstalled = (QAccessible::installFactory(pickListAccessible), true);
-    Q_UNUSED(accessibleInstalled);
     setEditable(false);
     setFocusPolicy(Qt::StrongFocus);  // the wheel alone does not take the focus
     view()->installEventFilter(this); // ahead of the toolkit's own handling of the open list

@@ -5,6 +5,8 @@
 
 #include <QComboBox>
 
+class QAccessibleInterface;
+
 namespace window {
 
 // A drop-down list the user can only pick from. It raises click when the user
@@ -38,5 +40,8 @@ private:
 
     QString m_lastAnnouncedEntry;
 };
+
+// Makes the accessible interface of a PickList; for QAccessible::installFactory.
+QAccessibleInterface *pickListAccessible(const QString &className, QObject *object);
 
 } // namespace window

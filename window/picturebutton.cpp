@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picturebutton.h"
 
-#include "resultlist/contrast.h"
+#include "legibility/contrast.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -52,7 +52,7 @@ void PictureButton::paintEvent(QPaintEvent * /*event*/)
         captionRect.translate(1, 1);
     const QColor caption =
         colours.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
-    painter.setPen(resultlist::legibleOn(caption, m_face));
+    painter.setPen(legibility::legibleOn(caption, m_face));
     painter.drawText(captionRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
 
     if (hasFocus()) {

@@ -3,6 +3,10 @@
 
 #include "cataloguenames.h"
 
+#include "documents/paperopener.h"
+#include "window/mainform.h"
+#include "window/userscale.h"
+
 #include <QCollator>
 #include <QList>
 #include <QLocale>
@@ -22,12 +26,12 @@
 // the window's size.
 namespace randomsession {
 
-constexpr double pixelsPerUnitX = 15.225 / 15;
-constexpr double pixelsPerUnitY = 15.39998 / 15;
-constexpr std::array<double, 6> columnShares{0.07, 0.13, 0.33, 0.13, 0.17, 0.13};
-constexpr std::array<double, 6> startColumnWidths{6, 10, 27, 10, 13, 10};
+using documents::openWithCommand;
+using window::pixelsPerUnitX;
+using window::pixelsPerUnitY;
+inline constexpr const auto &columnShares = window::MainForm::columnShares;
+inline constexpr const auto &startColumnWidths = window::MainForm::startColumnWidths;
 constexpr int maxSearchLength = 30000; // the box holds a little more; a user stops earlier
-const QString openWithCommand = QStringLiteral("rundll32.exe shell32.dll,OpenAs_RunDLL ");
 
 enum DropDown { trackList, timeslotList, sessionList };
 const char *const dropDownNames[] = {"track", "timeslot", "session"};

@@ -6,6 +6,7 @@
 
 #include "catalogue/builtincontent.h"
 #include "resultlist/reportlist.h"
+#include "window/accessibleinterfaces.h"
 #include "window/mainform.h"
 #include "window/picklist.h"
 #include "window/searchbox.h"
@@ -53,7 +54,7 @@ public:
     }
     // A window on another shell than the recording one.
     explicit WindowDriver(documents::Shell &windowShell)
-        : m_form(std::make_unique<window::MainForm>(windowShell))
+        : m_form(makeForm(windowShell))
     {
     }
 
@@ -261,5 +262,11 @@ public:
     RecordingShell shell;
 
 private:
+    static std::unique_ptr<window::MainForm> makeForm(documents::Shell &windowShell)
+    {
+        window::installAccessibleInterfaces(); // as the program does when it starts
+        return std::make_unique<window::MainForm>(windowShell);
+    }
+
     std::unique_ptr<window::MainForm> m_form;
 };

@@ -11,39 +11,10 @@
 
 namespace randomsession {
 
-namespace {
-
-// Warnings are faults too; the offscreen platform's notes about what it
-// cannot do (raise a window, grab the keyboard) are not.
-QtMessageHandler previousHandler = nullptr;
-QStringList warnings;
-
-void collectWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    const bool platformNote = message.startsWith(QLatin1String("This plugin does not support"));
-    if ((type == QtWarningMsg || type == QtCriticalMsg) && !platformNote)
-        warnings.append(message);
-    if (!platformNote && previousHandler)
-        previousHandler(type, context, message);
-}
-
-} // namespace
-
-void startCollectingWarnings()
-{
-    previousHandler = qInstallMessageHandler(collectWarnings);
-}
-
-void stopCollectingWarnings()
-{
-    qInstallMessageHandler(previousHandler);
-}
-
 Session::Session()
     : m_driver(std::make_unique<WindowDriver>())
     , m_model(window::MainForm::designClientSize)
 {
-    warnings.clear();
 }
 
 bool Session::apply(const Action &a)
@@ -359,9 +330,6 @@ QString differs(const char *what, const QList<QStringList> &shown,
 QString Session::compare()
 {
     QStringList wrong;
-    if (!warnings.isEmpty())
-        wrong.append(QStringLiteral("the program warned: ") + warnings.join(QStringLiteral("; ")));
-    warnings.clear();
     const QList<QStringList> expected = m_model.shownRows();
     m_shownRows += expected.size();
     wrong.append(differs("row", m_driver->shownRows(), expected));

@@ -129,8 +129,4 @@ private:
     int m_notices = 0; // message boxes the window showed, each answered with OK
 };
 
-// While on, the program's warnings make every session differ from the rules.
-void startCollectingWarnings();
-void stopCollectingWarnings();
-
 } // namespace randomsession

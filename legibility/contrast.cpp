@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace resultlist {
+namespace legibility {
 
 namespace {
 
@@ -80,4 +80,4 @@ QColor nearestLegible(const QColor &wanted, const QColor &ground)
                                         : mixed(from, Qt::white, towardsWhite);
 }
 
-} // namespace resultlist
+} // namespace legibility

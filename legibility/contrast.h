@@ -3,7 +3,7 @@
 
 #include <QColor>
 
-namespace resultlist {
+namespace legibility {
 
 // Legibility under any palette: contrast ratios as WCAG 2 defines them, and
 // the colours that keep a text or a line readable on a given ground.
@@ -25,4 +25,4 @@ QColor legibleOn(const QColor &wanted, const QColor &ground, double minimum = te
 // thin strokes drawn in lighter mixes stay legible too.
 QColor nearestLegible(const QColor &wanted, const QColor &ground);
 
-} // namespace resultlist
+} // namespace legibility
