@@ -88,6 +88,12 @@ ReportList::ReportList(double pixelsPerUnitX, double pixelsPerUnitY, QWidget *pa
     header()->setSectionsClickable(true);
     header()->setMinimumSectionSize(0);
     header()->setSortIndicatorShown(true);
+    // Readers are told once the events in hand have run, so that what they are
+    // told last is what the list now shows.
+    connect(this, &ReportList::rowToAnnounce, this, &ReportList::announceCurrentRow,
+            Qt::QueuedConnection);
+    connect(this, &ReportList::sortToAnnounce, this, &ReportList::announceSort,
+            Qt::QueuedConnection);
     connect(header(), &QHeaderView::sectionClicked, this, &ReportList::emitColumnClick);
     // The second of two quick clicks arrives as a double click; it is a click all the same.
     connect(header(), &QHeaderView::sectionDoubleClicked, this, [this](int logicalIndex) {
@@ -243,7 +249,7 @@ void ReportList::commit()
         || header()->sortIndicatorOrder() != orderBefore) {
         describeSortChange(this, sortedBefore);
         // Spoken after the row that the rebuild makes current.
-        QMetaObject::invokeMethod(this, &ReportList::announceSort, Qt::QueuedConnection);
+        emit sortToAnnounce(QPrivateSignal());
     }
     showCurrentRow(markWasInView);
 }
@@ -419,7 +425,7 @@ void ReportList::focusInEvent(QFocusEvent *event)
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
         chooseCurrentRow();
     // Told after the list's own focus, so that a screen reader lands on the row.
-    QMetaObject::invokeMethod(this, &ReportList::announceCurrentRow, Qt::QueuedConnection);
+    emit rowToAnnounce(QPrivateSignal());
 }
 
 void ReportList::contextMenuEvent(QContextMenuEvent *event)

@@ -97,6 +97,9 @@ signals:
     void keyDown(std::int16_t keyCode, std::int16_t shift);
     // The user asked for the list's context menu, to show at the global point.
     void menuRequested(const QPoint &globalPos, bool byKeyboard);
+    // The list's own: what readers are to be told after the events in hand.
+    void rowToAnnounce(QPrivateSignal);
+    void sortToAnnounce(QPrivateSignal);
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
