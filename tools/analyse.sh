@@ -15,10 +15,10 @@ ours="^$root/($(IFS='|'; echo "${dirs[*]}"))/"
 
 # clang-tidy reads the compile commands; the tests include their moc output,
 # so the build must have generated it.
-cmake -S . -B "$build" -DBUILD_TESTING=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
-cmake --build "$build" -j2
+cmake --preset test -B "$build" >/dev/null
+cmake --build "$build" --parallel "$(nproc)"
 echo "clang-tidy over the files of ${dirs[*]}"
-run-clang-tidy -p "$build" -j2 -quiet -header-filter="$ours" "$ours.*\\.cpp\$" \
+run-clang-tidy -p "$build" -j "$(nproc)" -quiet -header-filter="$ours" "$ours.*\\.cpp\$" \
     >"$build/clang-tidy.log" 2>&1 || {
     grep -E -A3 '(warning|error):' "$build/clang-tidy.log" || cat "$build/clang-tidy.log"
     echo "clang-tidy found problems (the whole report: $build/clang-tidy.log)"
@@ -31,7 +31,7 @@ for dir in "${dirs[@]}"; do
     [ -d "$dir" ] && present+=("$dir")
 done
 cppcheck --enable=warning,performance,portability --error-exitcode=1 --inline-suppr \
-    --library=qt --std=c++20 --language=c++ -I . --suppress=missingIncludeSystem -q -j2 \
+    --library=qt --std=c++20 --language=c++ -I . --suppress=missingIncludeSystem -q -j "$(nproc)" \
     "${present[@]}"
 echo "cppcheck: no findings"
 

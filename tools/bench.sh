@@ -7,8 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh bench
-cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF > /dev/null
-cmake --build build-bench -j2 --target bench_startup bench_interaction bench_scaling bench_firstpaint
+cmake --preset bench >/dev/null
+cmake --build --preset bench --parallel "$(nproc)"
 bench=build-bench/bench
 programs=(bench_startup bench_interaction bench_scaling)
 xvfb=(xvfb-run -a -s "-screen 0 1280x1024x24")

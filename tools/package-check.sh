@@ -66,9 +66,9 @@ fi
 cd "$(dirname "$0")/.."
 tools/install-deps.sh check
 build=${BUILD_DIR:-build}
-[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+[ -f "$build/CMakeCache.txt" ] || cmake --preset run -B "$build"
 rm -f "$build"/brevanor_*.deb
-cmake --build "$build" -j2 --target package
+cmake --build "$build" --parallel "$(nproc)" --target package
 debs=("$build"/brevanor_*.deb)
 [ ${#debs[@]} -eq 1 ] || { echo "expected one package, found: ${debs[*]}"; exit 1; }
 deb=${debs[0]}
@@ -113,8 +113,8 @@ build_elsewhere() {
     local checkout=$work/$1-checkout tree=$work/$1-build log=$work/$1-build.log
     mkdir "$checkout"
     tar -c --exclude=./.git --exclude='./build*' --exclude="./$build" . | tar -x -C "$checkout"
-    if ! { cmake -S "$checkout" -B "$tree" -DCMAKE_BUILD_TYPE="$type" -DBUILD_TESTING=OFF >"$log" 2>&1 \
-        && cmake --build "$tree" -j2 --target package >>"$log" 2>&1 \
+    if ! { (cd "$checkout" && cmake --preset run -B "$tree" -DCMAKE_BUILD_TYPE="$type") >"$log" 2>&1 \
+        && cmake --build "$tree" --parallel "$(nproc)" --target package >>"$log" 2>&1 \
         && dpkg-deb -x "$tree"/brevanor_*.deb "$work/$1-root"; }; then
         tail -20 "$log"
         echo "the build in $tree failed"

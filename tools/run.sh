@@ -6,6 +6,6 @@ cd "$(dirname "$0")/.."
 tools/install-deps.sh run
 # The tests need more packages than running does: a new build directory
 # leaves them out, one that tools/test.sh made keeps them.
-[ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
-cmake --build build -j2 --target brevanor
+[ -f build/CMakeCache.txt ] || cmake --preset run
+cmake --build build --parallel "$(nproc)" --target brevanor
 exec build/brevanor

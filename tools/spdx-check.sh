@@ -6,6 +6,7 @@
 #   CMake files and the desktop entry                # on the first line
 #   scripts (a #! line first)                         # on the second line
 #   manual pages                                      .\" on the first line
+#   CMakePresets.json, which holds no comments        a vendor field on the second line
 #   XML (the icon, the metainfo)                      <!-- --> after the XML declaration
 # The metainfo is CC0-1.0, the licence it names for itself as metadata; every
 # other file is GPL-3.0-or-later. The licence and copyright texts, the
@@ -26,6 +27,7 @@ expected() {
         *.cpp | *.h | *.rc) echo "1 // $spdx" ;;
         CMakeLists.txt | */CMakeLists.txt | *.cmake | *.desktop) echo "1 # $spdx" ;;
         *.1 | *.1.in) echo "1 .\\\" $spdx" ;;
+        CMakePresets.json) echo "2   \"vendor\": { \"brevanor\": \"$spdx\" }," ;;
         *.metainfo.xml.in) echo "$(xml_line "$first") <!-- SPDX-License-Identifier: CC0-1.0 -->" ;;
         *.svg | *.xml | *.xml.in) echo "$(xml_line "$first") <!-- $spdx -->" ;;
         *)

@@ -53,7 +53,7 @@ build_qt() {
             -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF \
             -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF \
             -DFEATURE_system_jpeg=OFF -DFEATURE_system_doubleconversion=OFF
-        cmake --build build --parallel 2
+        cmake --build build --parallel "$(nproc)"
         cmake --install build
     )
     rm -rf "$prefix"
@@ -71,7 +71,6 @@ if [ ! -f "$prefix/lib/cmake/Qt6/Qt6Config.cmake" ]; then
     fi
 fi
 
-cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-toolchain.cmake \
-    -DQT_WINDOWS_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF "$@"
-cmake --build "$build" -j2
+cmake --preset windows -B "$build" -DQT_WINDOWS_PREFIX="$prefix" "$@"
+cmake --build "$build" --parallel "$(nproc)"
 (cd "$build" && cpack -G ZIP)

@@ -17,7 +17,7 @@ run_under_wine() {
     dir=$(cd "$build" && pwd)
     export WINEPREFIX=$dir/wineprefix WINEDEBUG=-all
     wineboot --init
-    (cd "$dir" && ctest -j2) || status=1
+    (cd "$dir" && ctest --parallel "$(nproc)") || status=1
     # A Qt Test program's report does not reach a pipe under Wine: each test
     # that failed runs again into a file.
     if [ "$status" != 0 ]; then
