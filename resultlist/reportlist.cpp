@@ -453,8 +453,9 @@ QPoint ReportList::keyboardMenuPoint()
 
 // Assistive technology follows the keyboard focus: while the focus is
 // elsewhere, a row that becomes current or is deselected by a rebuild is not
-// announced, only drawn. QTreeView announces them with or without the focus
-// (Qt 6.4), so here the calls step past it to QAbstractItemView.
+// announced, only drawn, so here the calls step past QTreeView, which tells
+// readers of a new selection without the focus on Qt 6.4 and 6.8, and of a new
+// current row on Qt 6.4 only (that step kept while Qt 6.4 is supported).
 void ReportList::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
     if (hasFocus()) {

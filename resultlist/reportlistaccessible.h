@@ -14,8 +14,8 @@ class ReportList;
 // The list as assistive technology reads it: a table of its column headers
 // and its shown cells. Each cell is made once, when a reader first asks for
 // it, and let go when the list's rows are replaced, so that no reader is ever
-// handed a cell of rows that are gone. It stands in for Qt's own interface of
-// a QTreeView, which on Qt 6.4 can hand a reader a cell of replaced rows.
+// handed a cell of rows that are gone. Qt 6.4 and 6.8: QTreeView's own tells no
+// sort on its headers nor chooses a row a reader selects; Qt 6.4's keeps replaced rows' cells.
 class ReportListAccessible : public QAccessibleWidget, public QAccessibleTableInterface
 {
 public:

@@ -135,7 +135,7 @@ PickList::PickList(QWidget *parent)
 {
     setEditable(false);
     setFocusPolicy(Qt::StrongFocus);  // the wheel alone does not take the focus
-    view()->installEventFilter(this); // ahead of the toolkit's own handling of the open list
+    view()->installEventFilter(this); // ahead of Qt's own handling of the open list
     connect(this, &QComboBox::activated, this, &PickList::click);
     connect(this, &QComboBox::currentIndexChanged, this, &PickList::announceShownEntry);
 }
@@ -168,8 +168,8 @@ bool PickList::eventFilter(QObject *watched, QEvent *event)
     const bool closes = picksHighlighted(*key) || key->matches(QKeySequence::Cancel);
     if (!closes)
         return QComboBox::eventFilter(watched, event);
-    // Some toolkit versions act on Enter as it is offered as a shortcut:
-    // claiming it lets it arrive as the key press handled here.
+    // Qt 6.4 only (kept while 6.4 is supported): it closes the list unpicked on
+    // F4 and Alt+Down offered as shortcuts; claimed, they arrive as key presses.
     if (event->type() == QEvent::KeyPress)
         closeOpenList(picksHighlighted(*key));
     key->accept();

@@ -11,8 +11,9 @@ namespace window {
 
 // A drop-down list the user can only pick from. It raises click when the user
 // picks an entry and, at once, when code sets its text to one of its entries.
-// Its open list closes the same way whatever the toolkit's version: F4, Alt+Up,
-// Alt+Down and Enter pick the highlighted entry, Escape keeps the shown one.
+// Its open list closes the same way on every Qt version: F4, Alt+Up, Alt+Down
+// and Enter pick the highlighted entry, Escape keeps the shown one. Qt 6.4 and
+// 6.8 leave it open on Alt+Up; Qt 6.4 closes it unpicked on F4 and Alt+Down.
 // Assistive technology reads it as a combo box named by its label whose text
 // is the entry it shows.
 class PickList : public QComboBox, public selection::TextControl

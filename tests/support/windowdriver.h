@@ -129,7 +129,7 @@ public:
 
     // Types text into the search box key by key, a key a character, not only
     // Latin-1. Only presses: Qt 6.4's Wayland client crashes on a key release
-    // sent by hand.
+    // sent by hand, 6.8's does not (kept while Qt 6.4 is supported).
     void type(const QString &text)
     {
         for (const char32_t point : text.toUcs4()) {
