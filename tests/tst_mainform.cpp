@@ -407,9 +407,7 @@ void TestMainForm::pickListPicksOnlyWhenChosen()
     QSignalSpy clicks(tracks, &window::PickList::click);
     const int highlighted = closing < 0 ? 1 : 2;
     if (closing < 0) {
-        QWheelEvent wheel(QPointF(10, 10), tracks->mapToGlobal(QPointF(10, 10)), {}, {0, -120},
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(tracks, &wheel);
+        WindowDriver::turnWheel(tracks, QPoint(10, 10), true);
     } else {
         QVERIFY(WindowDriver::openAt(tracks, highlighted));
         driver.closeList(tracks, listClosings[closing]);
