@@ -69,7 +69,6 @@ private slots:
     void startupFillsThePickLists();
     void pickedEntriesNarrowTheRowsByAnd_data();
     void pickedEntriesNarrowTheRowsByAnd();
-    void resetBringsBackEveryRowAndKeepsSortAndFile();
     void pickListPicksOnlyWhenChosen_data();
     void pickListPicksOnlyWhenChosen();
 };
@@ -350,34 +349,6 @@ void TestMainForm::pickedEntriesNarrowTheRowsByAnd()
                 QCOMPARE(row[3 + c], names[c](codes[c]));
         }
     }
-}
-
-void TestMainForm::resetBringsBackEveryRowAndKeepsSortAndFile()
-{
-    WindowDriver driver;
-    QVERIFY(driver.showWindow());
-    driver.clickRow(0);
-    const QString clicked = driver.state().selectedfile.text();
-    QVERIFY(clicked.endsWith(".doc") || clicked.endsWith(".pdf"));
-    QVERIFY(WindowDriver::pick(driver.tracks(), cataloguenames::track(3)));
-    QVERIFY(WindowDriver::pick(driver.sessions(), cataloguenames::session(26)));
-    QCOMPARE(driver.list()->itemCount(), 0);
-    driver.clickHeader(3); // the empty list still sorts: by title, then descending
-    driver.clickHeader(3);
-    QCOMPARE(driver.list()->sortKey(), 2);
-    QCOMPARE(driver.list()->sortOrder(), int(resultlist::descending));
-
-    driver.clickButton("Command2");
-    const QList<QStringList> rows = driver.shownRows();
-    QCOMPARE(rows.size(), 178);
-    QVERIFY(cataloguenames::inReadersOrder(rows, 2, false));
-    QCOMPARE(driver.tracks()->text(), QStringLiteral("All tracks"));
-    QCOMPARE(driver.timeslots()->text(), QStringLiteral("All timeslots"));
-    QCOMPARE(driver.sessions()->text(), QStringLiteral("All sessions"));
-    QCOMPARE(driver.state().trackfilter + driver.state().timeslotfilter
-                 + driver.state().sessionfilter,
-             0);
-    QCOMPARE(driver.state().selectedfile.text(), clicked);
 }
 
 void TestMainForm::pickListPicksOnlyWhenChosen_data()
