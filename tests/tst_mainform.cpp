@@ -65,8 +65,7 @@ private slots:
     void backgroundAndButtonFacesAreLightBlue();
     void drawsLegiblyAtEveryScale_data();
     void drawsLegiblyAtEveryScale();
-    void startupListsEveryRowOnceSortedByAuthor();
-    void startupFillsThePickLists();
+    void startupLeavesTheRestAsDesigned();
     void pickedEntriesNarrowTheRowsByAnd_data();
     void pickedEntriesNarrowTheRowsByAnd();
     void pickListPicksOnlyWhenChosen_data();
@@ -248,31 +247,16 @@ void TestMainForm::drawsLegiblyAtEveryScale()
     QCOMPARE(at(x, (button.bottom() - 1) * scale - 1), blue);
 }
 
-void TestMainForm::startupListsEveryRowOnceSortedByAuthor()
+// Which rows the list shows at start-up, in which order, and the entries of
+// the pick lists, the random session checks before its first action; here
+// is the rest of what start-up leaves.
+void TestMainForm::startupLeavesTheRestAsDesigned()
 {
     WindowDriver driver; // never shown, so never laid out
-    const QList<QStringList> rows = driver.shownRows();
-    QCOMPARE(rows.size(), 178);
-    QVERIFY(cataloguenames::inReadersOrder(rows, 1));
-    QVERIFY(driver.state().selectedfile.isEmpty());
-    QCOMPARE(driver.list()->sortKey(), 1);
-    QCOMPARE(driver.list()->sortOrder(), int(resultlist::ascending));
-    QVERIFY(driver.list()->isSorted());
-    // Every built-in row shows once, with its names looked up by code.
-    QMultiMap<QString, QStringList> shown;
-    for (const QStringList &row : rows)
-        shown.insert(row[0] + row[1] + row[2], row);
-    for (const BuiltinRow &source : catalogue::builtinRows) {
-        const QString author =
-            QString::fromUtf8(source.lastname) + ", " + QString::fromUtf8(source.firstname);
-        const QString key =
-            QString::fromUtf8(source.file) + author + QString::fromUtf8(source.title);
-        QVERIFY2(shown.contains(key), qPrintable(key));
-        const QStringList row = shown.value(key);
-        QCOMPARE(row[3], cataloguenames::track(atoi(source.track)));
-        QCOMPARE(row[4], cataloguenames::session(atoi(source.session)));
-        QCOMPARE(row[5], cataloguenames::timeslot(atoi(source.timeslot)));
-    }
+    QVERIFY(!driver.tracks()->isEditable());
+    QCOMPARE(driver.state().papercount, 178);
+    QVERIFY(driver.state().sessions(49).isEmpty());
+    QVERIFY(driver.state().papers(0, catalogue::column::visible).isEmpty());
     const QAbstractItemModel *model = driver.list()->model();
     QCOMPARE(model->index(0, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 255));
     QVERIFY(!model->index(0, 1).data(Qt::ForegroundRole).isValid());
@@ -284,19 +268,6 @@ void TestMainForm::startupListsEveryRowOnceSortedByAuthor()
         QCOMPARE(driver.list()->header()->sectionSize(i - 1),
                  qRound(widths[i - 1] * window::pixelsPerUnitX));
     }
-}
-
-void TestMainForm::startupFillsThePickLists()
-{
-    WindowDriver driver;
-    QCOMPARE(driver.tracks()->count(), 15);
-    QCOMPARE(driver.timeslots()->count(), 8);
-    QCOMPARE(driver.sessions()->count(), 49);
-    QCOMPARE(driver.sessions()->itemText(48), cataloguenames::session(48));
-    QVERIFY(!driver.tracks()->isEditable());
-    QCOMPARE(driver.state().papercount, 178);
-    QVERIFY(driver.state().sessions(49).isEmpty());
-    QVERIFY(driver.state().papers(0, catalogue::column::visible).isEmpty());
 }
 
 void TestMainForm::pickedEntriesNarrowTheRowsByAnd_data()
