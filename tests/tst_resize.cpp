@@ -38,7 +38,6 @@ private slots:
     void init();
     void designSizeLaysOutInUnits();
     void smallestSizesAboveThresholds();
-    void nothingAboveTheListMoves();
     void minimisedChangesNothingAndRestoreLaysOut();
 };
 
@@ -78,22 +77,6 @@ void TestResize::smallestSizesAboveThresholds()
     QVERIFY(resizeTo(*m_driver, QSize(102, 308))); // H about 300
     QCOMPARE(m_driver->list()->height(), qRound(44.0 * window::pixelsPerUnitY));
     QVERIFY(near(m_driver->list()->heightInUnits(), 44.0, 0.5)); // whole pixels
-}
-
-void TestResize::nothingAboveTheListMoves()
-{
-    QList<QRect> before;
-    const char *names[] = {"Label6", "Label5", "Text1",  "Command1", "Label1", "Command2",
-                           "Label2", "Combo1", "Label4", "Combo3",   "Label3", "Combo2"};
-    for (const char *name : names)
-        before.append(m_driver->control(name)->geometry());
-    for (QSize size : {QSize(2200, 1700), QSize(300, 400)}) {
-        QVERIFY(resizeTo(*m_driver, size));
-        QCOMPARE(m_driver->list()->pos(), QPoint(24, 240));
-        QCOMPARE(m_driver->list()->width(), size.width() - 48);
-        for (int i = 0; i < int(std::size(names)); ++i)
-            QCOMPARE(m_driver->control(names[i])->geometry(), before[i]);
-    }
 }
 
 void TestResize::minimisedChangesNothingAndRestoreLaysOut()
