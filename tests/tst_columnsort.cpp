@@ -23,12 +23,11 @@ public:
     std::int16_t key = 1;
     int order = 0;
     bool sorted = false;
-    int locks = 0;
 
     int mousePointer() const override { return step("readPointer"), pointer; }
     void setMousePointer(int shape) override { step("setPointer"), pointer = shape; }
-    void lockWindowUpdate() override { step("lock"), ++locks; }
-    void unlockWindowUpdate() override { step("unlock"), --locks; }
+    void lockWindowUpdate() override { step("lock"); }
+    void unlockWindowUpdate() override { step("unlock"); }
     std::int16_t sortKey() const override { return step("readKey"), key; }
     void setSortKey(std::int16_t k) override { step("setKey"), key = k; }
     int sortOrder() const override { return step("readOrder"), order; }

@@ -22,7 +22,6 @@ private slots:
     void whatChoosesARowAndWhatOpensIt();
     void typeAheadGoesByFileNames_data();
     void typeAheadGoesByFileNames();
-    void rememberedFileOutlivesFiltersAndSearches();
     void failuresAreTold_data();
     void failuresAreTold();
     void menuItemsFollowTheChosenAndMarkedRow_data();
@@ -213,23 +212,6 @@ void TestOpening::typeAheadGoesByFileNames()
     const QString chosen = m_driver->state().selectedfile.text();
     QVERIFY2(chosen.startsWith(QLatin1Char('9')), qPrintable(chosen));
     QCOMPARE(fileAt(list->currentIndex().row()), chosen);
-}
-
-void TestOpening::rememberedFileOutlivesFiltersAndSearches()
-{
-    m_driver->clickRow(4);
-    const QString clicked = fileAt(4);
-    QVERIFY(WindowDriver::pick(m_driver->sessions(), cataloguenames::session(26)));
-    QCOMPARE(m_driver->list()->itemCount(), 0);
-    // A double click on the empty list opens the row clicked last.
-    QTest::mouseDClick(m_driver->list()->viewport(), Qt::LeftButton, {}, QPoint(40, 40));
-    m_driver->type("zzz");
-    m_driver->clickHeader(3);
-    pressInList(Qt::Key_Return);
-    QCOMPARE(m_driver->shell.requests.size(), 2);
-    QCOMPARE(m_driver->shell.requests[0].file, clicked);
-    QCOMPARE(m_driver->shell.requests[1].file, clicked);
-    QCOMPARE(m_driver->state().selectedfile.text(), clicked);
 }
 
 void TestOpening::failuresAreTold_data()

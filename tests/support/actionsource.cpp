@@ -57,7 +57,8 @@ QString quoted(const QString &text)
                 QString::number(c, 16).toUpper().rightJustified(4, u'0'));
     }
     if (points.size() > 60)
-        return QStringLiteral("\"%1...\" (%2 characters in all)").arg(shown).arg(points.size());
+        return QStringLiteral("\"%1...\" (%2 characters in all)")
+            .arg(shown, QString::number(points.size()));
     return QLatin1Char('"') + shown + QLatin1Char('"');
 }
 

@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <functional>
@@ -145,6 +146,14 @@ public:
         QTest::mouseClick(widget, button, {}, point);
         QTest::mouseDClick(widget, button, {}, point);
         QTest::mouseRelease(widget, button, {}, point);
+    }
+
+    // One notch of the mouse wheel at `point`, turned down or up.
+    static void turnWheel(QWidget *widget, QPoint point, bool down)
+    {
+        QWheelEvent wheel(point, widget->mapToGlobal(point), QPoint(), QPoint(0, down ? -120 : 120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(widget, &wheel);
     }
 
     // A right click as the desktop reports it: the press, the release and

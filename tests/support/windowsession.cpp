@@ -7,7 +7,6 @@
 #include <QInputMethodEvent>
 #include <QScrollBar>
 #include <QStyle>
-#include <QWheelEvent>
 
 namespace randomsession {
 
@@ -40,10 +39,7 @@ bool Session::applyToDropDown(const Action &a)
         const QPoint centre = list->rect().center();
         if (!reachable(list, centre))
             return false;
-        QWheelEvent wheel(centre, list->mapToGlobal(centre), QPoint(),
-                          QPoint(0, a.other > 0 ? -120 : 120), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(list, &wheel);
+        WindowDriver::turnWheel(list, centre, a.other > 0);
         if (!list->hasFocus()) // scrolling past a list picks nothing
             return true;
         const int at = int(order.indexOf(m_model.dropDownText(a.number)));
