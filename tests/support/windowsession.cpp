@@ -10,6 +10,14 @@
 
 namespace randomsession {
 
+bool RuntimeErrorWatch::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto *box = qobject_cast<QMessageBox *>(watched);
+    if (event->type() == QEvent::Show && box && box->objectName() == u"runtimeError")
+        qFatal("the window reports an error that no routine handles: %s", qPrintable(box->text()));
+    return false;
+}
+
 Session::Session()
     : m_driver(std::make_unique<WindowDriver>())
     , m_model(window::MainForm::designClientSize)

@@ -21,6 +21,18 @@ struct Snapshot
     bool operator==(const Snapshot &) const = default;
 };
 
+// An error that no routine handles ends the program behind a modal box, which
+// would hold a session until Qt Test's watchdog: this ends the run at once,
+// telling the error.
+class RuntimeErrorWatch : public QObject
+{
+public:
+    RuntimeErrorWatch() { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
 // Drives one window through actions and compares it with the model after each.
 class Session
 {
@@ -116,6 +128,7 @@ private:
     QString compareLaidOut(const Snapshot &now);
     Snapshot snapshot();
 
+    RuntimeErrorWatch m_errorWatch;
     std::unique_ptr<WindowDriver> m_driver;
     SessionModel m_model;
     std::array<QStringList, 3> m_order;
