@@ -256,10 +256,10 @@ void ReportList::commit()
 
 bool ReportList::markedRowInView() const
 {
-    const QModelIndexList marked = selectionModel()->selectedRows();
-    if (m_markedItem < 0 || marked.isEmpty())
+    const int marked = markedPosition();
+    if (m_markedItem < 0 || marked < 0)
         return false;
-    const QRect row = visualRect(marked.first());
+    const QRect row = visualRect(m_model->index(marked, 0));
     return row.height() > 0 && row.bottom() >= 0 && row.top() < viewport()->height();
 }
 
@@ -472,8 +472,7 @@ void ReportList::currentChanged(const QModelIndex &current, const QModelIndex &p
 void ReportList::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
 {
     // The marked row is kept by its item, which a sort moves.
-    const QModelIndexList marked = selectionModel()->selectedRows();
-    const int position = marked.isEmpty() ? -1 : marked.first().row();
+    const int position = markedPosition();
     m_markedItem =
         position >= 0 && position < m_model->rows().count() ? m_model->rows().itemAt(position) : -1;
     if (hasFocus())
