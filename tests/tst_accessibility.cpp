@@ -172,7 +172,7 @@ void TestAccessibility::listIsATableOfTheShownCellsWithACurrentRow()
     QVERIFY(cells);
     QCOMPARE(cells->rowCount(), files.size());
     QCOMPARE(cells->columnCount(), 6);
-    const QStringList captions{"Open", "Author", "Title", "Track", "Session", "Time slot"};
+    using cataloguenames::captions;
     for (int column = 0; column < 6; ++column) {
         QCOMPARE(cells->columnDescription(column), captions[column]);
         // The headers are the table's first children; the sort column's tells the direction.
