@@ -6,11 +6,8 @@
 #include <QMimeDatabase>
 #include <QSet>
 
-// GIO's headers use signals as a name, which Qt defines as a keyword.
-#undef signals
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
-#define signals Q_SIGNALS
 
 #include <algorithm>
 

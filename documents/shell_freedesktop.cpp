@@ -2,6 +2,7 @@
 #include "shell_freedesktop.h"
 
 #include "desktopapps.h"
+#include "folderdialog.h"
 #include "paperopener.h"
 
 #include "errors/runtimeerror.h"
@@ -11,10 +12,7 @@
 #include <QFileInfo>
 #include <QProcess>
 
-// GIO's headers use signals as a name, which Qt defines as a keyword.
-#undef signals
 #include <gio/gio.h>
-#define signals Q_SIGNALS
 
 namespace documents {
 
@@ -91,6 +89,12 @@ void FreedesktopShell::startCommandLine(const QString &commandLine, int /*window
     const QString file = commandLine.mid(openWithCommand.size());
     if (!file.isEmpty())
         startDetached(chooserProgram(), {QDir::current().absoluteFilePath(file)});
+}
+
+std::optional<QString> FreedesktopShell::chooseFolder(const QString &title,
+                                                      const QString &startFolder)
+{
+    return chooseFolderOnDesktop(title, startFolder);
 }
 
 std::unique_ptr<Shell> createPlatformShell()

@@ -242,6 +242,24 @@ public:
         return {};
     }
 
+    // takeNotice() for the message with a "Look in Another Folder…" button,
+    // with its mnemonic and reached with Tab, answered with it.
+    QString lookInAnotherFolder()
+    {
+        for (QMessageBox *box : m_form->findChildren<QMessageBox *>(QStringLiteral("notice"))) {
+            auto *button = box->findChild<QPushButton *>(QStringLiteral("anotherFolder"));
+            if (!box->isVisible() || !button || button->text() != "&Look in Another Folder\u2026"
+                || !(button->focusPolicy() & Qt::TabFocus))
+                continue;
+            const QString told = QStringLiteral("%1|%2|%3")
+                                     .arg(box->windowTitle(), box->text())
+                                     .arg(box->buttons().size());
+            QTest::mouseClick(button, Qt::LeftButton);
+            return told;
+        }
+        return {};
+    }
+
     // The list's rows as a user sees them, each as its six cells.
     QList<QStringList> shownRows() const
     {
