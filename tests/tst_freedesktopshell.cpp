@@ -24,6 +24,7 @@
 #include <functional>
 
 #include <signal.h>
+#include <unistd.h>
 
 using documents::OpenWithDialog;
 
@@ -73,6 +74,7 @@ private slots:
     void startsCommandLineWithoutShell_data();
     void startsCommandLineWithoutShell();
     void paperOpensFromTheList();
+    void paperOpensFromAnotherFolder();
 
 private:
     QString inDocuments(const QString &name) const { return m_documents + QLatin1Char('/') + name; }
@@ -421,8 +423,8 @@ void TestFreedesktopShell::paperOpensFromTheList()
     QTest::keyClick(driver->list(), Qt::Key_Return);
     QCOMPARE(
         driver->takeNotice(),
-        QStringLiteral("Brevanor 2002|The document \"%1\" was not found in the folder %2.\n\n"
-                       "Documents are looked for in the folder the program was started from.|1")
+        QStringLiteral("Brevanor 2002|The document \"%1\" was not found in the folder:\n%2\n\n"
+                       "Documents are looked for in the folder the program was started from.|2")
             .arg(driver->list()->cellText(0, 0), m_documents));
     // Makes the file of the first row that matches and opens it with Enter.
     const auto openFirst = [this, &driver](const char *pattern) {
@@ -448,6 +450,46 @@ void TestFreedesktopShell::paperOpensFromTheList()
     for (const char *stream : {"0", "1", "2"})
         QCOMPARE(QFile::symLinkTarget(streams + QLatin1String(stream)),
                  QStringLiteral("/dev/null"));
+}
+
+// The message's other folder, for real: one that cannot be entered is told and
+// changes nothing; one whose name holds blanks and letters beyond ASCII is
+// where the paper then opens from, in its application.
+void TestFreedesktopShell::paperOpensFromAnotherFolder()
+{
+    WindowDriver driver;
+    driver.shell.forwardTo = documents::createPlatformShell();
+    QVERIFY(driver.showWindow());
+    QAbstractItemModel *rows = driver.list()->model();
+    const QModelIndex row =
+        rows->match(rows->index(0, 0), Qt::DisplayRole, "*.pdf", 1, Qt::MatchWildcard).value(0);
+    const QString file = row.data().toString(), started = m_documents;
+    driver.clickRow(row.row());
+    QTest::keyClick(driver.list(), Qt::Key_Return);
+    // Searching it takes more than reading it: not even the superuser enters
+    // it, as nobody.
+    const QString locked = m_home + "/locked", other = m_home + "/Ærø papers 2002";
+    QVERIFY(QDir().mkpath(locked) && QFile::setPermissions(locked, {}));
+    QVERIFY(QFile::setPermissions(m_home, QFile::ReadOwner | QFile::ExeOwner | QFile::WriteOwner
+                                              | QFile::ExeGroup | QFile::ExeOther));
+    driver.shell.folderChosen = locked;
+    const uid_t user = geteuid();
+    QVERIFY(user != 0 || setresuid(65534, 65534, 0) == 0);
+    const bool asked = !driver.lookInAnotherFolder().isEmpty();
+    QVERIFY((user != 0 || setresuid(0, 0, 0) == 0) && asked);
+    QCOMPARE(driver.takeNotice(),
+             "Brevanor 2002|The folder chosen cannot be read:\n" + locked
+                 + "\n\nDocuments are still looked for in the folder the program was started "
+                   "from:\n"
+                 + started + "|2");
+    QCOMPARE(QDir::currentPath(), started);
+    m_documents = other;
+    QVERIFY(makeDocument(file));
+    driver.shell.folderChosen = other;
+    QTest::keyClick(driver.list(), Qt::Key_Return);
+    QVERIFY(!driver.lookInAnotherFolder().isEmpty());
+    expectStarts({{inDocuments(file)}});
+    QCOMPARE(driver.takeNotice(), QString());
 }
 
 QTEST_MAIN(TestFreedesktopShell)
