@@ -45,8 +45,9 @@ QList<StandinPaper> standinPapers()
                            nameOf(sessionNames, row.session),
                            nameOf(timeslotNames, row.timeslot)});
         }
-        papers[byFile.value(file)].authors.append(
-            QString::fromUtf8(row.firstname) + QLatin1Char(' ') + QString::fromUtf8(row.lastname));
+        papers[byFile.value(file)].authors.append(QString::fromUtf8(row.firstname).trimmed()
+                                                  + QLatin1Char(' ')
+                                                  + QString::fromUtf8(row.lastname).trimmed());
     }
     return papers;
 }

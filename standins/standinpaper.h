@@ -12,7 +12,8 @@ struct StandinPaper
 {
     QString file;
     QString title;
-    QStringList authors; // "Given Family", in catalogue order
+    QStringList authors; // "Given Family", in catalogue order, without the blanks around
+                         // the names that some rows hold
     QString track;
     QString session;
     QString timeslot;
