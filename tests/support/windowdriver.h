@@ -227,34 +227,23 @@ public:
     }
 
     // What the window's message box tells, as "title|text|buttons", answered
-    // with OK; empty when it tells nothing.
-    QString takeNotice()
+    // with OK, or with its "Look in Another Folder…", whose mnemonic it shows
+    // and which Tab reaches; empty when it tells nothing or has no such button.
+    QString takeNotice(bool anotherFolder = false)
     {
         for (QMessageBox *box : m_form->findChildren<QMessageBox *>(QStringLiteral("notice"))) {
+            auto *another = box->findChild<QPushButton *>(QStringLiteral("anotherFolder"));
             if (!box->isVisible())
                 continue;
+            if (anotherFolder
+                && (!another || another->text() != "&Look in Another Folder\u2026"
+                    || !(another->focusPolicy() & Qt::TabFocus)))
+                return {};
             const QString told = QStringLiteral("%1|%2|%3")
                                      .arg(box->windowTitle(), box->text())
                                      .arg(box->buttons().size());
-            box->button(QMessageBox::Ok)->click();
-            return told;
-        }
-        return {};
-    }
-
-    // takeNotice() for the message with a "Look in Another Folder…" button,
-    // with its mnemonic and reached with Tab, answered with it.
-    QString lookInAnotherFolder()
-    {
-        for (QMessageBox *box : m_form->findChildren<QMessageBox *>(QStringLiteral("notice"))) {
-            auto *button = box->findChild<QPushButton *>(QStringLiteral("anotherFolder"));
-            if (!box->isVisible() || !button || button->text() != "&Look in Another Folder\u2026"
-                || !(button->focusPolicy() & Qt::TabFocus))
-                continue;
-            const QString told = QStringLiteral("%1|%2|%3")
-                                     .arg(box->windowTitle(), box->text())
-                                     .arg(box->buttons().size());
-            QTest::mouseClick(button, Qt::LeftButton);
+            QTest::mouseClick(anotherFolder ? another : box->button(QMessageBox::Ok),
+                              Qt::LeftButton);
             return told;
         }
         return {};
