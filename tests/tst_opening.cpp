@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QDir>
+#include <QOperatingSystemVersion>
 #include <QScrollBar>
 #include <QTemporaryDir>
 
@@ -345,6 +346,9 @@ void TestOpening::anotherFolderFromTheMessage()
     QFETCH(QString, removed);
     QFETCH(QString, told);
     QFETCH(QString, later);
+    if (!removed.isEmpty()
+        && QOperatingSystemVersion::currentType() == QOperatingSystemVersion::Windows)
+        QSKIP("Windows keeps a process's current folder from being removed");
     static const QString back = QDir::currentPath(); // as the first case found it
     QTemporaryDir root;
     const QString start = root.filePath("start"), folder = root.filePath(chosen);
