@@ -159,7 +159,10 @@ void ReportView::mouseDoubleClickEvent(QMouseEvent *event)
 
 void ReportView::keyPressEvent(QKeyEvent *event)
 {
-    emit keyDown(virtualKeyCode(*event), shiftState(event->modifiers()));
+    // A key held down went down once: its repeats are no key-downs, so that
+    // Enter held on a paper opens it once.
+    if (!event->isAutoRepeat())
+        emit keyDown(virtualKeyCode(*event), shiftState(event->modifiers()));
     // The menu keys are read here, not as the context menu events that each
     // platform sends for its own keys, so that every platform has both.
     if (asksForMenu(*event)) {
