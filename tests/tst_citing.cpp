@@ -80,12 +80,6 @@ void TestCiting::citation_data()
            "Conference 2002, 10) Technology Foresight in the Brevanor, Methodological Aspects of "
            "Foresight."
         << "";
-    QTest::newRow("given name of initials")
-        << "200.doc"
-        << "Kovács, K., & Whitcombe-Hale, J. R. (2002, November 6). Patent Indicators and "
-           "Regional Performance: An Analytical Case Study of Flanders [Paper presentation]. 4th "
-           "Brevanor Conference 2002, 13) Towards Brevanor Indicators, Analytical Case Studies (2)."
-        << "";
     QTest::newRow("two titles: the first row's")
         << "39.doc"
         << "Lefèvre, J., & Petrauskas, M. (2002, November 6). Experts on Air: Scientists as "
@@ -141,17 +135,6 @@ void TestCiting::bibtexEntry_data()
            "  note = {9) Science - The Managed Frontier. Research Management at the Boundaries; "
            "Research Management on the Institutional Boundaries; Wednesday 6 Nov., "
            "13:00-14:40}\n}\n";
-    QTest::newRow("ampersand in the title")
-        << "144.doc"
-        << "@inproceedings{diStefano2002Virtual,\n"
-           "  author = {di Stefano, Chiara},\n"
-           "  title = {{Virtual} {Laboratories} and the {Reorganisation} of {Corporate} "
-           "{R}\\&{D}},\n"
-           "  booktitle = {4th Brevanor Conference 2002},\n"
-           "  year = {2002},\n"
-           "  month = nov,\n"
-           "  note = {1) Managing Intra-organisational Entrepreneurship; New Organizational Forms "
-           "in Research; Friday 8 Nov., 13:00-14:40}\n}\n";
 }
 
 void TestCiting::bibtexEntry()
