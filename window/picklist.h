@@ -5,8 +5,6 @@
 
 #include <QComboBox>
 
-class QAccessibleInterface;
-
 namespace window {
 
 // A drop-down list the user can only pick from. It raises click when the user
@@ -41,8 +39,5 @@ private:
 
     QString m_lastAnnouncedEntry;
 };
-
-// Makes the accessible interface of a PickList; for QAccessible::installFactory.
-QAccessibleInterface *pickListAccessible(const QString &className, QObject *object);
 
 } // namespace window
