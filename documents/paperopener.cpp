@@ -108,6 +108,18 @@ void PaperOpener::lookInAnotherFolder(const QString &file)
         m_tellUser(notTaken(*chosen, move, m_folder), file);
 }
 
+void PaperOpener::showSelectedFileInFolder()
+{
+    const QString file = m_state.selectedfile.text();
+    const int code = m_shell.showInFolder(file);
+    if (code > lastErrorCode || file.isEmpty())
+        return;
+    if (code == fileNotFound || code == pathNotFound)
+        tellNotFound(file);
+    else
+        m_tellUser(QStringLiteral("The folder of \"%1\" could not be shown.").arg(file), QString());
+}
+
 void PaperOpener::RunShellExecute(const QString &sTopic, const catalogue::Cell &sFile,
                                   const std::optional<QString> &sParams,
                                   const std::optional<QString> &sDirectory, int nShowCmd)

@@ -41,6 +41,8 @@ public:
     // Asks the user for the folder the file is in; a folder chosen becomes the
     // one every later request looks in, and the file opens from it at once.
     void lookInAnotherFolder(const QString &file);
+    // Shows the chosen row's file selected in its folder, in the file manager.
+    void showSelectedFileInFolder();
     void RunShellExecute(const QString &sTopic, const catalogue::Cell &sFile,
                          const std::optional<QString> &sParams,
                          const std::optional<QString> &sDirectory, int nShowCmd);

@@ -41,6 +41,11 @@ public:
     // the folder given; the folder chosen, or none when the user cancels.
     virtual std::optional<QString> chooseFolder(const QString &title,
                                                 const QString &startFolder) = 0;
+
+    // Shows the file's folder in the desktop's file manager with the file
+    // selected, a bare name resolved as execute resolves it. Returns a code as
+    // execute does: above 32 on success, fileNotFound for a missing file.
+    virtual int showInFolder(const QString &file) = 0;
 };
 
 // The shell of the platform the program was built for.

@@ -2,6 +2,7 @@
 #include "shell_freedesktop.h"
 
 #include "desktopapps.h"
+#include "filemanager_freedesktop.h"
 #include "folderdialog.h"
 #include "paperopener.h"
 
@@ -95,6 +96,19 @@ std::optional<QString> FreedesktopShell::chooseFolder(const QString &title,
                                                       const QString &startFolder)
 {
     return chooseFolderOnDesktop(title, startFolder);
+}
+
+int FreedesktopShell::showInFolder(const QString &file)
+{
+    const QFileInfo document(QDir::current(), file);
+    if (file.isEmpty() || !document.exists())
+        return fileNotFound;
+    if (showItemsInFileManager(document.absoluteFilePath()))
+        return started;
+    g_autoptr(GAppInfo) folders = g_app_info_get_default_for_type("inode/directory", FALSE);
+    if (!folders)
+        return noAssociation;
+    return launchWithFile(folders, document.absolutePath(), nullptr) ? started : cannotStart;
 }
 
 std::unique_ptr<Shell> createPlatformShell()

@@ -16,6 +16,9 @@ public:
                 const std::optional<QString> &directory, int showCommand) override;
     void startCommandLine(const QString &commandLine, int windowStyle) override;
     std::optional<QString> chooseFolder(const QString &title, const QString &startFolder) override;
+    // Asks the desktop's file manager over D-Bus; where none answers, the
+    // folder opens in the desktop's application for folders.
+    int showInFolder(const QString &file) override;
 };
 
 } // namespace documents

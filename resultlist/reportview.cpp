@@ -60,6 +60,11 @@ ReportView::ReportView(QWidget *parent)
     header()->setSectionsClickable(true);
     header()->setMinimumSectionSize(0);
     header()->setSortIndicatorShown(true);
+    // A press moved past the drag distance carries the row out; nothing is
+    // dropped on the list.
+    setDragEnabled(true);
+    setDragDropMode(DragOnly);
+    setDefaultDropAction(Qt::CopyAction);
     connect(header(), &QHeaderView::sectionClicked, this, &ReportView::emitColumnClick);
     // The second of two quick clicks arrives as a double click; it is a click all the same.
     connect(header(), &QHeaderView::sectionDoubleClicked, this, [this](int logicalIndex) {
@@ -139,13 +144,10 @@ void ReportView::mousePressEvent(QMouseEvent *event)
     chooseCurrentRow(); // whichever the button
 }
 
-void ReportView::mouseReleaseEvent(QMouseEvent *event)
+// A row dragged out is copied, never moved: the list keeps every row.
+void ReportView::startDrag(Qt::DropActions /*supportedActions*/)
 {
-    const bool dragged = state() == DragSelectingState;
-    QTreeView::mouseReleaseEvent(event);
-    // A press dragged over the rows chooses the row where it ends.
-    if (dragged)
-        chooseCurrentRow();
+    QTreeView::startDrag(Qt::CopyAction);
 }
 
 void ReportView::mouseDoubleClickEvent(QMouseEvent *event)
@@ -165,6 +167,10 @@ void ReportView::keyPressEvent(QKeyEvent *event)
     // platform sends for its own keys, so that every platform has both.
     if (asksForMenu(*event)) {
         emit menuRequested(viewport()->mapToGlobal(keyboardMenuPoint()), true);
+        return;
+    }
+    if (QKeySequence(event->keyCombination()) == citationKeys()) {
+        emit citationRequested();
         return;
     }
     if (event->matches(QKeySequence::Copy)) {

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing a row by whatever marks it, and opening the chosen row's paper by
 // double click, Enter or the list's menu; a paper that cannot open tells why;
-// copying the marked row.
+// copying the marked row, its paper's reference and entry; dragging a row out.
 #include "support/windowfixture.h"
 
 #include <QAccessible>
 #include <QClipboard>
 #include <QDir>
+#include <QMimeData>
 #include <QOperatingSystemVersion>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -39,6 +40,10 @@ private slots:
     void anotherFolderFromTheMessage();
     void menuItemsFollowTheChosenAndMarkedRow_data();
     void menuItemsFollowTheChosenAndMarkedRow();
+    void copiesTheMarkedRowsPaper_data();
+    void copiesTheMarkedRowsPaper();
+    void dragCarriesTheDocument_data();
+    void dragCarriesTheDocument();
 
 private:
     // Marks or chooses a row, or not, as the data rows name it: "row clicked"
@@ -94,11 +99,12 @@ void TestOpening::whatChoosesARowAndWhatOpensIt_data()
     QTest::newRow("right button") << press(Qt::RightButton) << 3 << 0;
     QTest::newRow("middle button") << press(Qt::MiddleButton) << 3 << 0;
     QTest::newRow("Ctrl on the marked row") << press(Qt::LeftButton, Qt::ControlModifier) << 3 << 0;
+    // The press chooses its row; moved on, it drags the row out.
     QTest::newRow("drag to another row") << Act([](WindowDriver &d) {
         QTest::mousePress(d.list()->viewport(), Qt::LeftButton, {}, d.rowPoint(2));
         QTest::mouseMove(d.list()->viewport(), d.rowPoint(5));
         QTest::mouseRelease(d.list()->viewport(), Qt::LeftButton, {}, d.rowPoint(5));
-    }) << 5 << 0;
+    }) << 2 << 0;
     QTest::newRow("press on the empty part, after row 1") << Act([](WindowDriver &d) {
         d.type("media");
         d.clickRow(1);
@@ -252,6 +258,11 @@ void TestOpening::failuresAreTold_data()
     // No chooser for a file that is not there: the message tells where it was
     // looked for.
     QTest::newRow("Open With, missing file") << 42 << false << 2 << "Open With\u2026" << missing;
+    QTest::newRow("Show in Folder") << 42 << false << 2 << "Show in Folder" << QString();
+    QTest::newRow("Show in Folder, file not found")
+        << 2 << false << 2 << "Show in Folder" << missing;
+    QTest::newRow("Show in Folder fails") << 0 << false << 2 << "Show in Folder"
+                                          << "The folder of \"%1\" could not be shown.";
 }
 
 void TestOpening::failuresAreTold()
@@ -273,21 +284,25 @@ void TestOpening::failuresAreTold()
         QVERIFY(m_driver->chooseFromListMenu({item}));
     // Open With goes to the chooser without asking the shell first.
     const bool openWith = item.startsWith("Open With");
-    const bool notFound = told.contains("not found");
-    QCOMPARE(m_driver->shell.requests.size(), openWith ? 0 : 1);
-    if (!openWith)
+    const bool missingFile = told.contains("not found");
+    const bool showFolder = item == "Show in Folder";
+    QCOMPARE(m_driver->shell.shownInFolder, showFolder ? QStringList{file} : QStringList());
+    QCOMPARE(m_driver->shell.requests.size(), openWith || showFolder ? 0 : 1);
+    if (!openWith && !showFolder)
         QCOMPARE(m_driver->shell.requests[0].file, file);
     // Only Open With or a type without an application starts the chooser, for
     // the name as it is.
     const QList<RecordingShell::Started> &started = m_driver->shell.started;
-    QCOMPARE(started.size(), (openWith && !notFound) || answer == documents::noAssociation ? 1 : 0);
+    QCOMPARE(started.size(),
+             (openWith && !missingFile) || (answer == documents::noAssociation && !showFolder) ? 1
+                                                                                               : 0);
     if (!started.isEmpty()) {
         QCOMPARE(started[0].commandLine, "rundll32.exe shell32.dll,OpenAs_RunDLL " + file);
         QCOMPARE(started[0].windowStyle, 1);
     }
     const QString folder = QDir::toNativeSeparators(QDir::currentPath()).replace(' ', "\u00a0");
     // Only a document not found offers another folder.
-    const QString buttons = notFound ? "|2" : "|1";
+    const QString buttons = missingFile ? "|2" : "|1";
     QCOMPARE(m_driver->takeNotice(),
              told.isNull() ? QString()
                            : "Brevanor 2002|" + told.replace("%2", folder).arg(file) + buttons);
@@ -438,10 +453,11 @@ void TestOpening::menuItemsFollowTheChosenAndMarkedRow()
     QMenu *menu = m_driver->listMenu();
     QVERIFY(menu->isVisible());
     QCOMPARE(menu->pos(), list->viewport()->mapToGlobal(at));
-    QList<bool> enabled; // Open, Open With, -, Copy, -, Sort by
+    QList<bool> enabled; // Open, Open With, Show in Folder, -, the three copies, -, Sort by
     for (const QAction *item : menu->actions())
         enabled.append(item->isEnabled());
-    QCOMPARE(enabled, QList<bool>({canOpen, canOpen, true, canCopy, true, true}));
+    QCOMPARE(enabled,
+             QList<bool>({canOpen, canOpen, canOpen, true, canCopy, canCopy, canCopy, true, true}));
     if (key) {
         // Escape closes it, chooses nothing and gives the focus back to the list.
         QTest::keyClick(menu, Qt::Key_Escape);
@@ -449,7 +465,7 @@ void TestOpening::menuItemsFollowTheChosenAndMarkedRow()
         QCOMPARE(QApplication::focusWidget(), list);
         pressInList(Qt::Key_C, Qt::ControlModifier);
     } else {
-        menu->setActiveAction(menu->actions()[3]);
+        menu->setActiveAction(menu->actions()[4]);
         QTest::keyClick(menu, Qt::Key_Return);
     }
     // The six texts as the list shows them: file, "Family, Given", title,
@@ -457,6 +473,85 @@ void TestOpening::menuItemsFollowTheChosenAndMarkedRow()
     QCOMPARE(QGuiApplication::clipboard()->text(),
              canCopy ? m_driver->shownRows()[marked].join('\t') + '\n' : QStringLiteral("kept"));
     QVERIFY(m_driver->shell.requests.isEmpty() && m_driver->shell.started.isEmpty());
+}
+
+void TestOpening::copiesTheMarkedRowsPaper_data()
+{
+    QTest::addColumn<QString>("item"); // from the menu, or keys
+    QTest::addColumn<QString>("text"); // how the copy begins
+    QTest::addColumn<QString>("html"); // none when empty
+    const QString citation = "Thygesen, H.-C. (2002, November 8). %1 [Paper presentation]. 4th "
+                             "Brevanor Conference 2002, 11) Brevanor and Regional Innovation "
+                             "Clusters, Designing Brevanor Policies.";
+    const QString title = "Designing Cluster Policies: From Picking Winners to Building Networks";
+    QTest::newRow("Copy Citation")
+        << "Copy Citation" << citation.arg(title) << citation.arg("<i>" + title + "</i>");
+    QTest::newRow("Ctrl+Shift+C") << "Ctrl+Shift+C" << citation.arg(title)
+                                  << citation.arg("<i>" + title + "</i>");
+    // The entry's own test reads the rest.
+    QTest::newRow("Copy BibTeX")
+        << "Copy BibTeX"
+        << "@inproceedings{Thygesen2002Designing,\n  author = {Thygesen, Hans-Christian},\n"
+        << "";
+    const QStringList cells{"47.pdf",
+                            "Thygesen , Hans-Christian",
+                            title,
+                            "11) Brevanor and Regional Innovation Clusters",
+                            "Designing Brevanor Policies",
+                            "Friday 8 Nov., 13:00-14:40"};
+    const QString row = "<table><tr><td>" + cells.join("</td><td>") + "</td></tr></table>";
+    QTest::newRow("Copy") << "Copy" << cells.join('\t') + '\n' << row;
+    QTest::newRow("Ctrl+C") << "Ctrl+C" << cells.join('\t') + '\n' << row;
+}
+
+// Each copy goes to the clipboard and leaves the focus in the list.
+void TestOpening::copiesTheMarkedRowsPaper()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, text);
+    QFETCH(QString, html);
+    m_driver->type("Picking Winners");
+    QCOMPARE(m_driver->list()->itemCount(), 1);
+    m_driver->clickRow(0);
+    if (item.startsWith("Ctrl"))
+        pressInList(Qt::Key_C, item.contains("Shift") ? Qt::ControlModifier | Qt::ShiftModifier
+                                                      : Qt::ControlModifier);
+    else
+        QVERIFY(m_driver->chooseFromListMenu({item}));
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    QCOMPARE(copied->text().left(text.size()), text);
+    QCOMPARE(copied->hasHtml(), !html.isEmpty());
+    if (!html.isEmpty())
+        QCOMPARE(copied->html(), html);
+    QTRY_COMPARE(QApplication::focusWidget(), m_driver->list());
+}
+
+void TestOpening::dragCarriesTheDocument_data()
+{
+    QTest::addColumn<bool>("documentThere");
+    QTest::newRow("document there") << true;
+    QTest::newRow("document missing") << false;
+}
+
+// A row dragged out carries its document, while it is there, and its text;
+// only as a copy.
+void TestOpening::dragCarriesTheDocument()
+{
+    QFETCH(bool, documentThere);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid() && QDir::setCurrent(folder.path()));
+    const QString file = fileAt(4);
+    QFile document(file);
+    QVERIFY(!documentThere || document.open(QIODevice::WriteOnly));
+    QAbstractItemModel *rows = m_driver->list()->model();
+    const std::unique_ptr<QMimeData> dragged(rows->mimeData({rows->index(4, 2)}));
+    QDir::setCurrent(QDir::tempPath());
+    QCOMPARE(dragged->urls(), documentThere
+                                  ? QList<QUrl>{QUrl::fromLocalFile(folder.path() + "/" + file)}
+                                  : QList<QUrl>());
+    QCOMPARE(dragged->text(), m_driver->shownRows()[4].join('\t') + '\n');
+    QCOMPARE(rows->supportedDragActions(), Qt::CopyAction);
+    QCOMPARE(m_driver->list()->dragDropMode(), QAbstractItemView::DragOnly);
 }
 
 QTEST_MAIN(TestOpening)

@@ -183,6 +183,8 @@ void MainForm::bindEvents()
     connect(m_listMenu, &ListMenu::open, this, open);
     connect(m_listMenu, &ListMenu::openWith, this,
             bound([this] { m_opener.openSelectedFileWith(); }));
+    connect(m_listMenu, &ListMenu::showInFolder, this,
+            bound([this] { m_opener.showSelectedFileInFolder(); }));
     connect(ListView1, &resultlist::ReportList::itemClick, this, [this](const QString &itemText) {
         handle([&] { m_opener.ListView1_ItemClick(itemText); });
     });

@@ -6,8 +6,6 @@
 
 #include <QComboBox>
 
-class QAccessibleInterface;
-
 namespace window {
 
 // A drop-down list the user can only pick from. It raises click when the user
@@ -52,8 +50,5 @@ void fillPickList(PickList &pickList, const catalogue::CellList<Size> &codes, in
         pickList.AddItem(codes(i).text());
     pickList.setText(codes(0).text());
 }
-
-// Makes the accessible interface of a PickList; for QAccessible::installFactory.
-QAccessibleInterface *pickListAccessible(const QString &className, QObject *object);
 
 } // namespace window

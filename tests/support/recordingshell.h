@@ -62,6 +62,13 @@ public:
         return folderChosen;
     }
 
+    int showInFolder(const QString &file) override
+    {
+        const int code = forwardTo ? forwardTo->showInFolder(file) : answer;
+        shownInFolder.append(file);
+        return code;
+    }
+
     int answer = 42;
     bool missingUnlessThere = false;     // a file not in the current folder is not found
     std::optional<QString> folderChosen; // none: the user cancels
@@ -71,4 +78,5 @@ public:
     std::unique_ptr<documents::Shell> forwardTo;
     QList<Request> requests;
     QList<Started> started;
+    QStringList shownInFolder;
 };
