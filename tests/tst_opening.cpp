@@ -319,35 +319,24 @@ void TestOpening::anotherFolderFromTheMessage_data()
     QTest::addColumn<QString>("removed"); // the start folder before, or the chosen one after
     QTest::addColumn<QString>("told");    // after the choice: %1 file, %2 chosen, %3 start
     QTest::addColumn<QString>("later");   // for a later Enter
-    QTest::newRow("blanks and letters beyond ASCII") << "Enter" << held << 42 << ""
-                                                     << ""
-                                                     << "";
-    QTest::newRow("no application there") << "Enter" << held << 31 << ""
-                                          << ""
-                                          << "";
+    const QString none;
+    QTest::newRow("blanks and letters beyond ASCII, asked again while told")
+        << "twice" << held << 42 << none << none << none;
+    QTest::newRow("no application there") << "Enter" << held << 31 << none << none << none;
     QTest::newRow("missing there too")
         << "Enter"
-        << "empty" << 42 << "" << notFound + "%2" + now << notFound + "%2" + now;
-    QTest::newRow("Cancel") << "Enter"
-                            << "" << 42 << ""
-                            << "" << notFound + "%3" + started;
-    QTest::newRow("Open With\u2026") << "Open With\u2026" << held << 31 << ""
-                                     << ""
-                                     << "";
-    QTest::newRow("asked again while told") << "twice" << held << 42 << ""
-                                            << ""
-                                            << "";
-    QTest::newRow("start folder removed") << "Enter" << held << 42 << "start"
-                                          << ""
-                                          << "";
+        << "empty" << 42 << none << notFound + "%2" + now << notFound + "%2" + now;
+    QTest::newRow("Cancel") << "Enter" << none << 42 << none << none << notFound + "%3" + started;
+    QTest::newRow("Open With\u2026") << "Open With\u2026" << held << 31 << none << none << none;
+    QTest::newRow("start folder removed") << "Enter" << held << 42 << "start" << none << none;
     QTest::newRow("chosen folder gone") << "Enter"
-                                        << "gone" << 42 << ""
+                                        << "gone" << 42 << none
                                         << "The folder chosen no longer exists:\n%2\n\nDocuments "
                                            "are still looked for in the folder the program was "
                                            "started from:\n%3"
                                         << notFound + "%3" + started;
-    QTest::newRow("chosen folder removed later") << "Enter" << held << 42 << "chosen"
-                                                 << "" << gone + "%2" + now;
+    QTest::newRow("chosen folder removed later")
+        << "Enter" << held << 42 << "chosen" << none << gone + "%2" + now;
 }
 
 // The message's other folder: chosen, it is where this and every later request
@@ -469,9 +458,13 @@ void TestOpening::menuItemsFollowTheChosenAndMarkedRow()
         QTest::keyClick(menu, Qt::Key_Return);
     }
     // The six texts as the list shows them: file, "Family, Given", title,
-    // track, session, time slot; with no row marked, nothing.
+    // track, session, time slot, also as a one-row table; with no row marked,
+    // nothing.
+    const QStringList cells = canCopy ? m_driver->shownRows()[marked] : QStringList();
     QCOMPARE(QGuiApplication::clipboard()->text(),
-             canCopy ? m_driver->shownRows()[marked].join('\t') + '\n' : QStringLiteral("kept"));
+             canCopy ? cells.join('\t') + '\n' : QStringLiteral("kept"));
+    QCOMPARE(QGuiApplication::clipboard()->mimeData()->html(),
+             canCopy ? "<table><tr><td>" + cells.join("</td><td>") + "</td></tr></table>" : "");
     QVERIFY(m_driver->shell.requests.isEmpty() && m_driver->shell.started.isEmpty());
 }
 
@@ -479,29 +472,15 @@ void TestOpening::copiesTheMarkedRowsPaper_data()
 {
     QTest::addColumn<QString>("item"); // from the menu, or keys
     QTest::addColumn<QString>("text"); // how the copy begins
-    QTest::addColumn<QString>("html"); // none when empty
-    const QString citation = "Thygesen, H.-C. (2002, November 8). %1 [Paper presentation]. 4th "
-                             "Brevanor Conference 2002, 11) Brevanor and Regional Innovation "
-                             "Clusters, Designing Brevanor Policies.";
-    const QString title = "Designing Cluster Policies: From Picking Winners to Building Networks";
-    QTest::newRow("Copy Citation")
-        << "Copy Citation" << citation.arg(title) << citation.arg("<i>" + title + "</i>");
-    QTest::newRow("Ctrl+Shift+C") << "Ctrl+Shift+C" << citation.arg(title)
-                                  << citation.arg("<i>" + title + "</i>");
-    // The entry's own test reads the rest.
+    QTest::addColumn<QString>("html"); // how its HTML begins; none when empty
+    // The texts' own tests read the rest.
+    const QString citation = "Thygesen, H.-C. (2002, November 8). ";
+    QTest::newRow("Copy Citation") << "Copy Citation" << citation << citation + "<i>Designing";
+    QTest::newRow("Ctrl+Shift+C") << "Ctrl+Shift+C" << citation << citation + "<i>Designing";
     QTest::newRow("Copy BibTeX")
         << "Copy BibTeX"
         << "@inproceedings{Thygesen2002Designing,\n  author = {Thygesen, Hans-Christian},\n"
         << "";
-    const QStringList cells{"47.pdf",
-                            "Thygesen , Hans-Christian",
-                            title,
-                            "11) Brevanor and Regional Innovation Clusters",
-                            "Designing Brevanor Policies",
-                            "Friday 8 Nov., 13:00-14:40"};
-    const QString row = "<table><tr><td>" + cells.join("</td><td>") + "</td></tr></table>";
-    QTest::newRow("Copy") << "Copy" << cells.join('\t') + '\n' << row;
-    QTest::newRow("Ctrl+C") << "Ctrl+C" << cells.join('\t') + '\n' << row;
 }
 
 // Each copy goes to the clipboard and leaves the focus in the list.
@@ -514,15 +493,13 @@ void TestOpening::copiesTheMarkedRowsPaper()
     QCOMPARE(m_driver->list()->itemCount(), 1);
     m_driver->clickRow(0);
     if (item.startsWith("Ctrl"))
-        pressInList(Qt::Key_C, item.contains("Shift") ? Qt::ControlModifier | Qt::ShiftModifier
-                                                      : Qt::ControlModifier);
+        pressInList(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     else
         QVERIFY(m_driver->chooseFromListMenu({item}));
     const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
     QCOMPARE(copied->text().left(text.size()), text);
     QCOMPARE(copied->hasHtml(), !html.isEmpty());
-    if (!html.isEmpty())
-        QCOMPARE(copied->html(), html);
+    QCOMPARE(copied->html().left(html.size()), html);
     QTRY_COMPARE(QApplication::focusWidget(), m_driver->list());
 }
 
