@@ -492,26 +492,15 @@ void TestFreedesktopShell::showsInFolder_data()
     QTest::addColumn<QString>("fileManager"); // "answers", "fails" or "none"
     QTest::addColumn<QString>("shown");       // the URI asked for, after the folder
     QTest::addColumn<int>("code");            // -1 for shown
-    QTest::newRow("by the file manager") << "135.pdf"
-                                         << "answers"
-                                         << "/135.pdf" << -1;
+    const QString answers = "answers", fails = "fails", away = "none", nothing;
     QTest::newRow("a name that URIs escape")
-        << "sub dir/two  blanks #1 ü%.pdf"
-        << "answers"
+        << "sub dir/two  blanks #1 ü%.pdf" << answers
         << "/sub%20dir/two%20%20blanks%20%231%20%C3%BC%25.pdf" << -1;
     // The folder goes to the application for folders.
-    QTest::newRow("no file manager") << "sub dir/135.pdf"
-                                     << "none"
-                                     << "" << -1;
-    QTest::newRow("file manager fails") << "135.pdf"
-                                        << "fails"
-                                        << "/135.pdf" << -1;
-    QTest::newRow("missing") << "136.pdf"
-                             << "answers"
-                             << "" << int(documents::fileNotFound);
-    QTest::newRow("empty name") << ""
-                                << "answers"
-                                << "" << int(documents::fileNotFound);
+    QTest::newRow("no file manager") << "sub dir/135.pdf" << away << nothing << -1;
+    QTest::newRow("file manager fails") << "135.pdf" << fails << "/135.pdf" << -1;
+    QTest::newRow("missing") << "136.pdf" << answers << nothing << int(documents::fileNotFound);
+    QTest::newRow("empty name") << "" << answers << nothing << int(documents::fileNotFound);
 }
 
 void TestFreedesktopShell::showsInFolder()

@@ -42,8 +42,6 @@ private slots:
     void menuItemsFollowTheChosenAndMarkedRow();
     void copiesTheMarkedRowsPaper_data();
     void copiesTheMarkedRowsPaper();
-    void dragCarriesTheDocument_data();
-    void dragCarriesTheDocument();
 
 private:
     // Marks or chooses a row, or not, as the data rows name it: "row clicked"
@@ -481,9 +479,17 @@ void TestOpening::copiesTheMarkedRowsPaper_data()
         << "Copy BibTeX"
         << "@inproceedings{Thygesen2002Designing,\n  author = {Thygesen, Hans-Christian},\n"
         << "";
+    // A row dragged out carries its text, and its document while it is there.
+    QTest::newRow("dragged, document there") << "drag 47.pdf"
+                                             << "47.pdf\t"
+                                             << "";
+    QTest::newRow("dragged, document missing") << "drag"
+                                               << "47.pdf\t"
+                                               << "";
 }
 
-// Each copy goes to the clipboard and leaves the focus in the list.
+// Each copy goes to the clipboard and leaves the focus in the list; a drag
+// carries its own, only as a copy.
 void TestOpening::copiesTheMarkedRowsPaper()
 {
     QFETCH(QString, item);
@@ -492,41 +498,28 @@ void TestOpening::copiesTheMarkedRowsPaper()
     m_driver->type("Picking Winners");
     QCOMPARE(m_driver->list()->itemCount(), 1);
     m_driver->clickRow(0);
+    QTemporaryDir folder;
+    QVERIFY(QDir::setCurrent(folder.path()));
+    QVERIFY(item != "drag 47.pdf" || QFile("47.pdf").open(QIODevice::WriteOnly));
+    QAbstractItemModel *rows = m_driver->list()->model();
+    std::unique_ptr<QMimeData> dragged;
     if (item.startsWith("Ctrl"))
         pressInList(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    else if (item.startsWith("drag"))
+        dragged.reset(rows->mimeData({rows->index(0, 2)}));
     else
         QVERIFY(m_driver->chooseFromListMenu({item}));
-    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    QDir::setCurrent(QDir::tempPath());
+    const QMimeData *copied = dragged ? dragged.get() : QGuiApplication::clipboard()->mimeData();
+    QCOMPARE(copied->urls(), item == "drag 47.pdf"
+                                 ? QList<QUrl>{QUrl::fromLocalFile(folder.filePath("47.pdf"))}
+                                 : QList<QUrl>());
     QCOMPARE(copied->text().left(text.size()), text);
+    if (dragged)
+        QCOMPARE(copied->text(), m_driver->shownRows()[0].join('\t') + '\n');
     QCOMPARE(copied->hasHtml(), !html.isEmpty());
     QCOMPARE(copied->html().left(html.size()), html);
     QTRY_COMPARE(QApplication::focusWidget(), m_driver->list());
-}
-
-void TestOpening::dragCarriesTheDocument_data()
-{
-    QTest::addColumn<bool>("documentThere");
-    QTest::newRow("document there") << true;
-    QTest::newRow("document missing") << false;
-}
-
-// A row dragged out carries its document, while it is there, and its text;
-// only as a copy.
-void TestOpening::dragCarriesTheDocument()
-{
-    QFETCH(bool, documentThere);
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid() && QDir::setCurrent(folder.path()));
-    const QString file = fileAt(4);
-    QFile document(file);
-    QVERIFY(!documentThere || document.open(QIODevice::WriteOnly));
-    QAbstractItemModel *rows = m_driver->list()->model();
-    const std::unique_ptr<QMimeData> dragged(rows->mimeData({rows->index(4, 2)}));
-    QDir::setCurrent(QDir::tempPath());
-    QCOMPARE(dragged->urls(), documentThere
-                                  ? QList<QUrl>{QUrl::fromLocalFile(folder.path() + "/" + file)}
-                                  : QList<QUrl>());
-    QCOMPARE(dragged->text(), m_driver->shownRows()[4].join('\t') + '\n');
     QCOMPARE(rows->supportedDragActions(), Qt::CopyAction);
     QCOMPARE(m_driver->list()->dragDropMode(), QAbstractItemView::DragOnly);
 }
