@@ -21,6 +21,12 @@ const QString now = "\n\nDocuments are now looked for in this folder, the one ch
                     "the program is closed.";
 const QString held = "Ærø papers 2002"; // a folder that holds the document
 
+// A folder as messages show it: its own separators, never broken at a blank.
+QString shownFolder(const QString &path)
+{
+    return QDir::toNativeSeparators(path).replace(' ', "\u00a0");
+}
+
 // Something the user does in the window.
 using Act = std::function<void(WindowDriver &)>;
 Q_DECLARE_METATYPE(Act)
@@ -238,8 +244,7 @@ void TestOpening::failuresAreTold_data()
     QTest::addColumn<int>("row");      // chosen before, if any
     QTest::addColumn<QString>("item"); // chosen from the list's menu; Enter if none
     QTest::addColumn<QString>("told"); // %1 the file, %2 the current directory
-    const QString missing = "The document \"%1\" was not found in the folder:\n%2\n\n"
-                            "Documents are looked for in the folder the program was started from.";
+    const QString missing = notFound + "%2" + started;
     QTest::newRow("opened") << 42 << false << 2 << "" << QString();
     QTest::newRow("Open With shown") << 31 << false << 1 << "" << QString();
     QTest::newRow("Open With, before any choice") << 31 << false << -1 << "" << QString();
@@ -298,7 +303,7 @@ void TestOpening::failuresAreTold()
         QCOMPARE(started[0].commandLine, "rundll32.exe shell32.dll,OpenAs_RunDLL " + file);
         QCOMPARE(started[0].windowStyle, 1);
     }
-    const QString folder = QDir::toNativeSeparators(QDir::currentPath()).replace(' ', "\u00a0");
+    const QString folder = shownFolder(QDir::currentPath());
     // Only a document not found offers another folder.
     const QString buttons = missingFile ? "|2" : "|1";
     QCOMPARE(m_driver->takeNotice(),
@@ -377,17 +382,17 @@ void TestOpening::anotherFolderFromTheMessage()
     QApplication::sendEvent(boxes[0]->defaultButton(), &repeat);
     QVERIFY(boxes[0]->isVisible());
     shell.folderChosen = chosen.isEmpty() ? std::optional<QString>() : folder;
-    const auto shown = [](QString path) {
-        return QDir::toNativeSeparators(path).replace(' ', "\u00a0");
-    };
     const auto expected = [&](QString text) {
-        text.replace("%1", file).replace("%2", shown(folder)).replace("%3", shown(start));
+        text.replace("%1", file)
+            .replace("%2", shownFolder(folder))
+            .replace("%3", shownFolder(start));
         return text.isEmpty() ? text : "Brevanor 2002|" + text + "|2";
     };
     QCOMPARE(m_driver->takeNotice(true),
              expected((removed == "start" ? gone : notFound) + "%3" + started));
-    QCOMPARE(shell.folderRequests,
-             QList<QStringList>({{"Choose the Folder That Holds \"" + file + '"', shown(start)}}));
+    QCOMPARE(
+        shell.folderRequests,
+        QList<QStringList>({{"Choose the Folder That Holds \"" + file + '"', shownFolder(start)}}));
     const bool taken = QFileInfo(folder).isDir() && !chosen.isEmpty();
     QCOMPARE(m_driver->takeNotice(), expected(told));
     // The chooser is started for a type without an application.
