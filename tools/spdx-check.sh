@@ -10,8 +10,9 @@
 #   XML (the icon, the metainfo)                      <!-- --> after the XML declaration
 # The metainfo is CC0-1.0, the licence it names for itself as metadata; every
 # other file is GPL-3.0-or-later. The licence and copyright texts, the
-# changelog, the README, images and the tools' dot files carry none. A file of
-# any other kind fails the check, so that each new kind is decided here.
+# changelog, the Markdown documents, images and the tools' dot files carry
+# none. A file of any other kind fails the check, so that each new kind is
+# decided here.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 spdx="SPDX-License-Identifier: GPL-3.0-or-later"
@@ -22,7 +23,7 @@ expected() {
     local file=$1 first
     first=$(head -n 1 "$file")
     case $file in
-        LICENSE | README.md | packaging/copyright | packaging/changelog | *.png) ;;
+        LICENSE | *.md | packaging/copyright | packaging/changelog | *.png) ;;
         .gitignore | .clang-format | .clang-tidy | */.clang-tidy) ;;
         *.cpp | *.h | *.rc) echo "1 // $spdx" ;;
         CMakeLists.txt | */CMakeLists.txt | *.cmake | *.desktop) echo "1 # $spdx" ;;
