@@ -2,6 +2,8 @@
 #include "shell_freedesktop.h"
 
 #include "desktopapps.h"
+#include "filemanager_freedesktop.h"
+#include "folderdialog.h"
 #include "paperopener.h"
 
 #include "errors/runtimeerror.h"
@@ -11,10 +13,7 @@
 #include <QFileInfo>
 #include <QProcess>
 
-// GIO's headers use signals as a name, which Qt defines as a keyword.
-#undef signals
 #include <gio/gio.h>
-#define signals Q_SIGNALS
 
 namespace documents {
 
@@ -91,6 +90,25 @@ void FreedesktopShell::startCommandLine(const QString &commandLine, int /*window
     const QString file = commandLine.mid(openWithCommand.size());
     if (!file.isEmpty())
         startDetached(chooserProgram(), {QDir::current().absoluteFilePath(file)});
+}
+
+std::optional<QString> FreedesktopShell::chooseFolder(const QString &title,
+                                                      const QString &startFolder)
+{
+    return chooseFolderOnDesktop(title, startFolder);
+}
+
+int FreedesktopShell::showInFolder(const QString &file)
+{
+    const QFileInfo document(QDir::current(), file);
+    if (file.isEmpty() || !document.exists())
+        return fileNotFound;
+    if (showItemsInFileManager(document.absoluteFilePath()))
+        return started;
+    g_autoptr(GAppInfo) folders = g_app_info_get_default_for_type("inode/directory", FALSE);
+    if (!folders)
+        return noAssociation;
+    return launchWithFile(folders, document.absolutePath(), nullptr) ? started : cannotStart;
 }
 
 std::unique_ptr<Shell> createPlatformShell()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Linux shell for real: GIO, a desktop of our own with a handler
-// application that records how it was started, and the Open With chooser.
+// application that records how it was started, the Open With chooser, and a
+// file manager of our own on the test's private session bus.
 #include "documents/openwithdialog.h"
 #include "documents/paperopener.h"
 #include "documents/shell.h"
@@ -9,21 +10,27 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDBusConnection>
+#include <QDBusContext>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMutex>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 #include <signal.h>
+#include <unistd.h>
 
 using documents::OpenWithDialog;
 
@@ -56,6 +63,35 @@ QListWidgetItem *itemNamed(QListWidget *list, const QString &name)
     return items.size() == 1 ? items.first() : nullptr;
 }
 
+// A file manager on the bus, answered in a thread of its own while the shell
+// waits for it: it records the items it is asked to show, or fails.
+class FileManagerStandIn : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
+
+public:
+    QStringList takeShown()
+    {
+        const QMutexLocker lock(&m_mutex);
+        return std::exchange(m_shown, {});
+    }
+    bool fails = false;
+
+public slots:
+    void ShowItems(const QStringList &uris, const QString & /*startupId*/)
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_shown += uris;
+        if (fails)
+            sendErrorReply(QDBusError::Failed, QStringLiteral("cannot show"));
+    }
+
+private:
+    QMutex m_mutex;
+    QStringList m_shown;
+};
+
 } // namespace
 
 class TestFreedesktopShell : public QObject
@@ -64,6 +100,7 @@ class TestFreedesktopShell : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void init();
     void cleanup();
     void opensWithTheDefaultApplicationOrNothing_data();
@@ -72,6 +109,8 @@ private slots:
     void chooserShowsAndOpens();
     void startsCommandLineWithoutShell_data();
     void startsCommandLineWithoutShell();
+    void showsInFolder_data();
+    void showsInFolder();
     void paperOpensFromTheList();
 
 private:
@@ -99,6 +138,8 @@ private:
     QString m_records;
     QString m_documents;
     std::unique_ptr<documents::Shell> m_shell;
+    QThread m_fileManagerThread;
+    FileManagerStandIn *m_fileManager = new FileManagerStandIn;
     QPointer<OpenWithDialog> m_chooser;
     int m_testNumber = 0;
 };
@@ -122,7 +163,8 @@ void TestFreedesktopShell::initTestCase()
     const QString applications = m_home + QStringLiteral("/data/applications/");
     const QList<QStringList> entries{{"recorder", "Recorder", "MimeType=application/pdf;"},
                                      {"another", "Another", "MimeType=text/csv;"},
-                                     {"hidden", "Hidden", "NoDisplay=true"}};
+                                     {"hidden", "Hidden", "NoDisplay=true"},
+                                     {"folders", "Folders", "MimeType=inode/directory;"}};
     for (const QStringList &entry : entries) {
         QVERIFY(
             writeFile(applications + entry[0] + QStringLiteral(".desktop"),
@@ -131,11 +173,12 @@ void TestFreedesktopShell::initTestCase()
                           .toUtf8()));
     }
     // The index of MimeType lines that the desktop's packaging keeps up to date.
-    QVERIFY(
-        writeFile(applications + QStringLiteral("mimeinfo.cache"),
-                  "[MIME Cache]\napplication/pdf=recorder.desktop;\ntext/csv=another.desktop;\n"));
+    QVERIFY(writeFile(applications + QStringLiteral("mimeinfo.cache"),
+                      "[MIME Cache]\napplication/pdf=recorder.desktop;\ntext/csv=another.desktop;\n"
+                      "inode/directory=folders.desktop;\n"));
     QVERIFY(writeFile(m_home + QStringLiteral("/config/mimeapps.list"),
-                      "[Default Applications]\napplication/pdf=recorder.desktop\n"));
+                      "[Default Applications]\napplication/pdf=recorder.desktop\n"
+                      "inode/directory=folders.desktop\n"));
     // The system's mime database, for the content types, but none of its
     // applications.
     QVERIFY(QDir().mkpath(m_home + QStringLiteral("/system")));
@@ -151,6 +194,14 @@ void TestFreedesktopShell::initTestCase()
     qunsetenv("XDG_CURRENT_DESKTOP");
 
     m_shell = documents::createPlatformShell();
+
+    // The file manager's own connection, whose calls its thread answers.
+    m_fileManager->moveToThread(&m_fileManagerThread);
+    connect(&m_fileManagerThread, &QThread::finished, m_fileManager, &QObject::deleteLater);
+    m_fileManagerThread.start();
+    QVERIFY(QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("manager"))
+                .registerObject(QStringLiteral("/org/freedesktop/FileManager1"), m_fileManager,
+                                QDBusConnection::ExportAllSlots));
 }
 
 void TestFreedesktopShell::init()
@@ -160,6 +211,12 @@ void TestFreedesktopShell::init()
     m_documents = m_home + QStringLiteral("/documents%1").arg(++m_testNumber);
     QVERIFY(QDir().mkpath(m_documents));
     QVERIFY(QDir::setCurrent(m_documents));
+}
+
+void TestFreedesktopShell::cleanupTestCase()
+{
+    m_fileManagerThread.quit();
+    m_fileManagerThread.wait();
 }
 
 void TestFreedesktopShell::cleanup()
@@ -302,6 +359,8 @@ void TestFreedesktopShell::chooserShowsAndOpens_data()
     const QString note = QStringLiteral("a \"$(touch pwned)\" note.rtf");
     QTest::newRow("always use it") << "Open" << note << "application/rtf" << true << false << 2;
     QTest::newRow("launch fails") << "Open" << doc << word << false << true << 0;
+    // Told in plain words, and opened this once.
+    QTest::newRow("always use it, not saved") << "unsaved" << doc << word << true << false << 1;
     QTest::newRow("Cancel button") << "Cancel" << doc << word << false << false << 0;
     QTest::newRow("Escape") << "Escape" << doc << word << false << false << 0;
     // Opened by the chooser, then by the type's default.
@@ -331,8 +390,11 @@ void TestFreedesktopShell::chooserShowsAndOpens()
     QVERIFY(list);
     QListWidgetItem *recorder = itemNamed(list, QStringLiteral("Recorder"));
     QVERIFY2(recorder, "the recorder is listed exactly once");
-    // First, as recommended, for its own type alone.
-    QCOMPARE(list->row(recorder) == 0, type == QLatin1String("application/pdf"));
+    // First under its heading, as recommended, and chosen as the default, for
+    // its own type alone.
+    const bool pdf = type == QLatin1String("application/pdf");
+    QCOMPARE(list->item(0)->text(), pdf ? "Recommended Applications" : "Other Applications");
+    QCOMPARE(list->row(recorder) == 1 && list->currentItem() == recorder, pdf);
     QVERIFY(itemNamed(list, QStringLiteral("Another")));
     QVERIFY(list->findItems(QStringLiteral("Hidden"), Qt::MatchExactly).isEmpty());
     QVERIFY(setLauncherWorks(!launcherBroken));
@@ -343,8 +405,8 @@ void TestFreedesktopShell::chooserShowsAndOpens()
         // Enter opens the first application left in the list.
         auto *filter = chooser->findChild<QLineEdit *>(QStringLiteral("filter"));
         QTest::keyClicks(filter, QStringLiteral("rEc"));
-        QCOMPARE(list->count(), 1);
-        QCOMPARE(list->item(0)->text(), QStringLiteral("Recorder"));
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(1)->text(), QStringLiteral("Recorder"));
         QTest::keyClick(filter, Qt::Key_Return);
     } else if (how == QLatin1String("double click")) {
         WindowDriver::doubleClick(list->viewport(), list->visualItemRect(recorder).center());
@@ -353,6 +415,17 @@ void TestFreedesktopShell::chooserShowsAndOpens()
         QTest::mouseClick(buttons->button(how == QLatin1String("Open") ? QDialogButtonBox::Open
                                                                        : QDialogButtonBox::Cancel),
                           Qt::LeftButton);
+    } else if (how == QLatin1String("unsaved")) {
+        // The settings file cannot be replaced: a folder has its name.
+        const QString settings = m_home + QStringLiteral("/config/mimeapps.list");
+        QVERIFY(QFile::rename(settings, settings + ".kept") && QDir().mkdir(settings));
+        list->setCurrentItem(recorder);
+        buttons->button(QDialogButtonBox::Open)->click();
+        QVERIFY(QDir().rmdir(settings) && QFile::rename(settings + ".kept", settings));
+        auto *box = chooser->findChild<QMessageBox *>(QStringLiteral("failure"));
+        QVERIFY(box && box->informativeText().contains("cannot be saved")
+                && !box->informativeText().contains("mimeapps"));
+        box->button(QMessageBox::Ok)->click();
     } else {
         list->setCurrentItem(recorder);
         list->setFocus();
@@ -363,7 +436,11 @@ void TestFreedesktopShell::chooserShowsAndOpens()
         // Told in the chooser's own window, which stays for another choice.
         QTRY_VERIFY(chooser && chooser->findChild<QMessageBox *>(QStringLiteral("failure")));
         QVERIFY(setLauncherWorks(true));
-        QVERIFY(chooser->findChild<QMessageBox *>()->text().contains(QStringLiteral("Recorder")));
+        const QMessageBox *box = chooser->findChild<QMessageBox *>();
+        QVERIFY(box->text().contains(QStringLiteral("Recorder")));
+        // GIO's reason, as a sentence.
+        QVERIFY2(box->informativeText()[0].isUpper() && box->informativeText().endsWith('.'),
+                 qPrintable(box->informativeText()));
         QVERIFY(chooser->isVisible());
     } else {
         QTRY_VERIFY_WITH_TIMEOUT(!chooser, launchTimeout);
@@ -408,21 +485,88 @@ void TestFreedesktopShell::startsCommandLineWithoutShell()
     expectStarts(starts);
 }
 
+void TestFreedesktopShell::showsInFolder_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("fileManager"); // "answers", "fails" or "none"
+    QTest::addColumn<QString>("shown");       // the URI asked for, after the folder
+    QTest::addColumn<int>("code");            // -1 for shown
+    QTest::newRow("by the file manager") << "135.pdf"
+                                         << "answers"
+                                         << "/135.pdf" << -1;
+    QTest::newRow("a name that URIs escape")
+        << "sub dir/two  blanks #1 ü%.pdf"
+        << "answers"
+        << "/sub%20dir/two%20%20blanks%20%231%20%C3%BC%25.pdf" << -1;
+    // The folder goes to the application for folders.
+    QTest::newRow("no file manager") << "sub dir/135.pdf"
+                                     << "none"
+                                     << "" << -1;
+    QTest::newRow("file manager fails") << "135.pdf"
+                                        << "fails"
+                                        << "/135.pdf" << -1;
+    QTest::newRow("missing") << "136.pdf"
+                             << "answers"
+                             << "" << facts::fileNotFound;
+    QTest::newRow("empty name") << ""
+                                << "answers"
+                                << "" << facts::fileNotFound;
+}
+
+void TestFreedesktopShell::showsInFolder()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, fileManager);
+    QFETCH(QString, shown);
+    QFETCH(int, code);
+    if (code < 0)
+        QVERIFY(makeDocument(name));
+    QDBusConnection bus(QStringLiteral("manager"));
+    const QString service = QStringLiteral("org.freedesktop.FileManager1");
+    QVERIFY(fileManager == QLatin1String("none") ? bus.unregisterService(service)
+                                                 : bus.registerService(service));
+    m_fileManager->fails = fileManager == QLatin1String("fails");
+
+    const int answer = m_shell->showInFolder(name);
+    if (code < 0)
+        QVERIFY2(answer > facts::lastErrorCode, qPrintable(QString::number(answer)));
+    else
+        QCOMPARE(answer, code);
+    const QString folder = QFileInfo(inDocuments(name)).absolutePath();
+    QCOMPARE(m_fileManager->takeShown(),
+             shown.isEmpty() ? QStringList() : QStringList{"file://" + m_documents + shown});
+    const bool opensFolder = code < 0 && fileManager != QLatin1String("answers");
+    expectStarts(opensFolder ? QList<QStringList>{{folder}} : QList<QStringList>());
+}
+
 // Through the real window: a row whose document is missing says where it was
-// looked for, a ".pdf" row opens in its application, a ".doc" row (no
+// looked for, and a folder chosen there that cannot be entered is told and
+// changes nothing; a ".pdf" row opens in its application, a ".doc" row (no
 // application here) starts the chooser for its file, as a process of its own
 // that outlives the window.
 void TestFreedesktopShell::paperOpensFromTheList()
 {
-    auto driver = std::make_unique<WindowDriver>(*m_shell);
+    auto driver = std::make_unique<WindowDriver>();
+    driver->shell.forwardTo = documents::createPlatformShell();
     QVERIFY(driver->showWindow());
     driver->clickRow(0);
     QTest::keyClick(driver->list(), Qt::Key_Return);
-    QCOMPARE(
-        driver->takeNotice(),
-        QStringLiteral("Brevanor 2002|The document \"%1\" was not found in the folder %2.\n\n"
-                       "Documents are looked for in the folder the program was started from.|1")
-            .arg(driver->list()->cellText(0, 0), m_documents));
+    // Not even the superuser enters it, as nobody.
+    const QString locked = m_home + "/locked";
+    QVERIFY(QDir().mkpath(locked) && QFile::setPermissions(locked, {})
+            && QFile::setPermissions(m_home, executable | QFile::ExeGroup | QFile::ExeOther));
+    driver->shell.folderChosen = locked;
+    const uid_t user = geteuid();
+    QVERIFY(user != 0 || setresuid(65534, 65534, 0) == 0);
+    const QString told = driver->takeNotice(true);
+    QVERIFY(user != 0 || setresuid(0, 0, 0) == 0);
+    const QString started = "\n\nDocuments are %1 in the folder the program was started from";
+    QCOMPARE(told, "Brevanor 2002|The document \"" + driver->list()->cellText(0, 0)
+                       + "\" was not found in the folder:\n" + m_documents
+                       + started.arg("looked for") + ".|2");
+    QCOMPARE(driver->takeNotice(), "Brevanor 2002|The folder chosen cannot be read:\n" + locked
+                                       + started.arg("still looked for") + ":\n" + m_documents
+                                       + "|2");
     // Makes the file of the first row that matches and opens it with Enter.
     const auto openFirst = [this, &driver](const char *pattern) {
         QAbstractItemModel *rows = driver->list()->model();

@@ -1,13 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing a row by whatever marks it, and opening the chosen row's paper by
 // double click, Enter or the list's menu; a paper that cannot open tells why;
-// copying the marked row.
+// copying the marked row, its paper's reference and entry; dragging a row out.
 #include "support/windowfixture.h"
 
 #include <QAccessible>
 #include <QClipboard>
 #include <QDir>
+#include <QMimeData>
+#include <QOperatingSystemVersion>
 #include <QScrollBar>
+#include <QTemporaryDir>
+
+// The messages of a document not found: %1 the file; then its folder; then
+// where documents are looked for.
+const QString notFound = "The document \"%1\" was not found in the folder:\n";
+const QString gone = "The document \"%1\" was not found, because this folder no longer exists:\n";
+const QString started = "\n\nDocuments are looked for in the folder the program was started from.";
+const QString now = "\n\nDocuments are now looked for in this folder, the one chosen last, until "
+                    "the program is closed.";
+const QString held = "Ærø papers 2002"; // a folder that holds the document
 
 // Something the user does in the window.
 using Act = std::function<void(WindowDriver &)>;
@@ -24,8 +36,14 @@ private slots:
     void typeAheadGoesByFileNames();
     void failuresAreTold_data();
     void failuresAreTold();
+    void anotherFolderFromTheMessage_data();
+    void anotherFolderFromTheMessage();
     void menuItemsFollowTheChosenAndMarkedRow_data();
     void menuItemsFollowTheChosenAndMarkedRow();
+    void copiesTheMarkedRowsPaper_data();
+    void copiesTheMarkedRowsPaper();
+    void dragCarriesTheDocument_data();
+    void dragCarriesTheDocument();
 
 private:
     // Marks or chooses a row, or not, as the data rows name it: "row clicked"
@@ -81,11 +99,12 @@ void TestOpening::whatChoosesARowAndWhatOpensIt_data()
     QTest::newRow("right button") << press(Qt::RightButton) << 3 << 0;
     QTest::newRow("middle button") << press(Qt::MiddleButton) << 3 << 0;
     QTest::newRow("Ctrl on the marked row") << press(Qt::LeftButton, Qt::ControlModifier) << 3 << 0;
+    // The press chooses its row; moved on, it drags the row out.
     QTest::newRow("drag to another row") << Act([](WindowDriver &d) {
         QTest::mousePress(d.list()->viewport(), Qt::LeftButton, {}, d.rowPoint(2));
         QTest::mouseMove(d.list()->viewport(), d.rowPoint(5));
         QTest::mouseRelease(d.list()->viewport(), Qt::LeftButton, {}, d.rowPoint(5));
-    }) << 5 << 0;
+    }) << 2 << 0;
     QTest::newRow("press on the empty part, after row 1") << Act([](WindowDriver &d) {
         d.type("media");
         d.clickRow(1);
@@ -130,7 +149,7 @@ void TestOpening::whatChoosesARowAndWhatOpensIt_data()
     QTest::newRow("double click") << doubleClick(Qt::LeftButton) << 5 << 1;
     QTest::newRow("right double click") << doubleClick(Qt::RightButton) << 5 << 0;
     QTest::newRow("middle double click") << doubleClick(Qt::MiddleButton) << 5 << 0;
-    // A key held down repeats its key-down, and each one asks again.
+    // A key held down repeats its key-down, which asks nothing more.
     const auto enter = [](Qt::Key pressed, Qt::KeyboardModifiers modifiers) {
         return Act([=](WindowDriver &d) {
             d.clickRow(3);
@@ -139,10 +158,10 @@ void TestOpening::whatChoosesARowAndWhatOpensIt_data()
             QApplication::sendEvent(d.list(), &repeat);
         });
     };
-    QTest::newRow("Enter") << enter(Qt::Key_Return, {}) << 3 << 2;
-    QTest::newRow("keypad Enter") << enter(Qt::Key_Enter, Qt::KeypadModifier) << 3 << 2;
-    QTest::newRow("Shift+Enter") << enter(Qt::Key_Return, Qt::ShiftModifier) << 3 << 2;
-    QTest::newRow("Ctrl+Enter") << enter(Qt::Key_Return, Qt::ControlModifier) << 3 << 2;
+    QTest::newRow("Enter") << enter(Qt::Key_Return, {}) << 3 << 1;
+    QTest::newRow("keypad Enter") << enter(Qt::Key_Enter, Qt::KeypadModifier) << 3 << 1;
+    QTest::newRow("Shift+Enter") << enter(Qt::Key_Return, Qt::ShiftModifier) << 3 << 1;
+    QTest::newRow("Ctrl+Enter") << enter(Qt::Key_Return, Qt::ControlModifier) << 3 << 1;
 }
 
 // The act, then Enter, which opens the chosen row, or asks for no file when
@@ -221,7 +240,7 @@ void TestOpening::failuresAreTold_data()
     QTest::addColumn<int>("row");      // chosen before, if any
     QTest::addColumn<QString>("item"); // chosen from the list's menu; Enter if none
     QTest::addColumn<QString>("told"); // %1 the file, %2 the current directory
-    const QString missing = "The document \"%1\" was not found in the folder %2.\n\n"
+    const QString missing = "The document \"%1\" was not found in the folder:\n%2\n\n"
                             "Documents are looked for in the folder the program was started from.";
     QTest::newRow("opened") << 42 << false << 2 << "" << QString();
     QTest::newRow("Open With shown") << 31 << false << 1 << "" << QString();
@@ -236,8 +255,14 @@ void TestOpening::failuresAreTold_data()
     QTest::newRow("file not found, before any choice") << 2 << false << -1 << "" << QString();
     QTest::newRow("menu's Open") << 31 << false << 2 << "Open" << QString();
     QTest::newRow("menu's Open, file not found") << 2 << false << 2 << "Open" << missing;
-    QTest::newRow("Open With, associated type")
-        << 42 << false << 2 << "Open With\u2026" << QString();
+    // No chooser for a file that is not there: the message tells where it was
+    // looked for.
+    QTest::newRow("Open With, missing file") << 42 << false << 2 << "Open With\u2026" << missing;
+    QTest::newRow("Show in Folder") << 42 << false << 2 << "Show in Folder" << QString();
+    QTest::newRow("Show in Folder, file not found")
+        << 2 << false << 2 << "Show in Folder" << missing;
+    QTest::newRow("Show in Folder fails") << 0 << false << 2 << "Show in Folder"
+                                          << "The folder of \"%1\" could not be shown.";
 }
 
 void TestOpening::failuresAreTold()
@@ -259,24 +284,133 @@ void TestOpening::failuresAreTold()
         QVERIFY(m_driver->chooseFromListMenu({item}));
     // Open With goes to the chooser without asking the shell first.
     const bool openWith = item.startsWith("Open With");
-    QCOMPARE(m_driver->shell.requests.size(), openWith ? 0 : 1);
-    if (!openWith)
+    const bool missingFile = told.contains("not found");
+    const bool showFolder = item == "Show in Folder";
+    QCOMPARE(m_driver->shell.shownInFolder, showFolder ? QStringList{file} : QStringList());
+    QCOMPARE(m_driver->shell.requests.size(), openWith || showFolder ? 0 : 1);
+    if (!openWith && !showFolder)
         QCOMPARE(m_driver->shell.requests[0].file, file);
     // Only Open With or a type without an application starts the chooser, for
     // the name as it is.
     const QList<RecordingShell::Started> &started = m_driver->shell.started;
-    QCOMPARE(started.size(), openWith || answer == facts::noAssociation ? 1 : 0);
+    QCOMPARE(started.size(),
+             (openWith && !missingFile) || (answer == facts::noAssociation && !showFolder) ? 1 : 0);
     if (!started.isEmpty()) {
         QCOMPARE(started[0].commandLine, facts::openWithCommand + file);
         QCOMPARE(started[0].windowStyle, facts::showNormal);
     }
-    const QString folder = QDir::toNativeSeparators(QDir::currentPath());
+    const QString folder = QDir::toNativeSeparators(QDir::currentPath()).replace(' ', "\u00a0");
+    // Only a document not found offers another folder.
+    const QString buttons = missingFile ? "|2" : "|1";
     QCOMPARE(m_driver->takeNotice(),
              told.isNull() ? QString()
-                           : "Brevanor 2002|" + told.replace("%2", folder).arg(file) + "|1");
+                           : "Brevanor 2002|" + told.replace("%2", folder).arg(file) + buttons);
     // Told over the window, which stays and then has its focus back.
     QTRY_VERIFY(m_driver->list()->hasFocus());
     QCOMPARE(m_driver->list()->itemCount(), 178);
+}
+
+void TestOpening::anotherFolderFromTheMessage_data()
+{
+    QTest::addColumn<QString>("ask");     // for the paper of row 3: Enter, Open With… or twice
+    QTest::addColumn<QString>("chosen");  // a folder of the test's; empty for Cancel
+    QTest::addColumn<int>("there");       // the shell's answer for a document that is there
+    QTest::addColumn<QString>("removed"); // the start folder before, or the chosen one after
+    QTest::addColumn<QString>("told");    // after the choice: %1 file, %2 chosen, %3 start
+    QTest::addColumn<QString>("later");   // for a later Enter
+    QTest::newRow("blanks and letters beyond ASCII") << "Enter" << held << 42 << ""
+                                                     << ""
+                                                     << "";
+    QTest::newRow("no application there") << "Enter" << held << 31 << ""
+                                          << ""
+                                          << "";
+    QTest::newRow("missing there too")
+        << "Enter"
+        << "empty" << 42 << "" << notFound + "%2" + now << notFound + "%2" + now;
+    QTest::newRow("Cancel") << "Enter"
+                            << "" << 42 << ""
+                            << "" << notFound + "%3" + started;
+    QTest::newRow("Open With\u2026") << "Open With\u2026" << held << 31 << ""
+                                     << ""
+                                     << "";
+    QTest::newRow("asked again while told") << "twice" << held << 42 << ""
+                                            << ""
+                                            << "";
+    QTest::newRow("start folder removed") << "Enter" << held << 42 << "start"
+                                          << ""
+                                          << "";
+    QTest::newRow("chosen folder gone") << "Enter"
+                                        << "gone" << 42 << ""
+                                        << "The folder chosen no longer exists:\n%2\n\nDocuments "
+                                           "are still looked for in the folder the program was "
+                                           "started from:\n%3"
+                                        << notFound + "%3" + started;
+    QTest::newRow("chosen folder removed later") << "Enter" << held << 42 << "chosen"
+                                                 << "" << gone + "%2" + now;
+}
+
+// The message's other folder: chosen, it is where this and every later request
+// looks; the request gets its answer from there. The shell finds only what is
+// in the current folder.
+void TestOpening::anotherFolderFromTheMessage()
+{
+    QFETCH(QString, ask);
+    QFETCH(QString, chosen);
+    QFETCH(int, there);
+    QFETCH(QString, removed);
+    QFETCH(QString, told);
+    QFETCH(QString, later);
+    if (!removed.isEmpty()
+        && QOperatingSystemVersion::currentType() == QOperatingSystemVersion::Windows)
+        QSKIP("Windows keeps a process's current folder from being removed");
+    static const QString back = QDir::currentPath(); // as the first case found it
+    QTemporaryDir root;
+    const QString start = root.filePath("start"), folder = root.filePath(chosen);
+    QVERIFY(QDir().mkpath(start) && QDir().mkpath(root.filePath("empty"))
+            && QDir().mkpath(root.filePath(held)) && QDir::setCurrent(start));
+    m_driver = std::make_unique<WindowDriver>();
+    QVERIFY(m_driver->showWindow());
+    RecordingShell &shell = m_driver->shell;
+    shell.missingUnlessThere = true;
+    shell.answer = there;
+    const QString file = fileAt(3);
+    QVERIFY(QFile(root.filePath(held + '/' + file)).open(QIODevice::WriteOnly));
+    QVERIFY(removed != "start" || QDir(start).removeRecursively());
+    m_driver->clickRow(3);
+    if (ask.startsWith("Open With"))
+        QVERIFY(m_driver->chooseFromListMenu({ask}));
+    for (int i = ask == "twice" ? 2 : ask == "Enter"; i > 0; --i)
+        pressInList(Qt::Key_Return);
+    QList<QMessageBox *> boxes = m_driver->form().findChildren<QMessageBox *>();
+    boxes.removeIf([](const QMessageBox *box) { return !box->isVisible(); });
+    QCOMPARE(boxes.size(), 1);
+    // Enter held down answers nothing: the message stays for its first press.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, {}, QString(), true);
+    QApplication::sendEvent(boxes[0]->defaultButton(), &repeat);
+    QVERIFY(boxes[0]->isVisible());
+    shell.folderChosen = chosen.isEmpty() ? std::optional<QString>() : folder;
+    const auto shown = [](QString path) {
+        return QDir::toNativeSeparators(path).replace(' ', "\u00a0");
+    };
+    const auto expected = [&](QString text) {
+        text.replace("%1", file).replace("%2", shown(folder)).replace("%3", shown(start));
+        return text.isEmpty() ? text : "Brevanor 2002|" + text + "|2";
+    };
+    QCOMPARE(m_driver->takeNotice(true),
+             expected((removed == "start" ? gone : notFound) + "%3" + started));
+    QCOMPARE(shell.folderRequests,
+             QList<QStringList>({{"Choose the Folder That Holds \"" + file + '"', shown(start)}}));
+    const bool taken = QFileInfo(folder).isDir() && !chosen.isEmpty();
+    QCOMPARE(m_driver->takeNotice(), expected(told));
+    // The chooser is started for a type without an application.
+    QCOMPARE(shell.started.size(), taken && there == 31 && chosen == held ? 1 : 0);
+    QCOMPARE(shell.requests.size(), (ask == "twice" ? 2 : ask == "Enter" ? 1 : 0) + taken);
+    QVERIFY(removed != "chosen" || QDir(folder).removeRecursively());
+    WindowDriver::doubleClick(m_driver->list()->viewport(), m_driver->rowPoint(3));
+    QCOMPARE(m_driver->takeNotice(), expected(later));
+    if (removed.isEmpty())
+        QCOMPARE(QDir::currentPath(), taken ? folder : start);
+    QVERIFY(QDir::setCurrent(back));
 }
 
 void TestOpening::menuItemsFollowTheChosenAndMarkedRow_data()
@@ -318,10 +452,11 @@ void TestOpening::menuItemsFollowTheChosenAndMarkedRow()
     QMenu *menu = m_driver->listMenu();
     QVERIFY(menu->isVisible());
     QCOMPARE(menu->pos(), list->viewport()->mapToGlobal(at));
-    QList<bool> enabled; // Open, Open With, -, Copy, -, Sort by
+    QList<bool> enabled; // Open, Open With, Show in Folder, -, the three copies, -, Sort by
     for (const QAction *item : menu->actions())
         enabled.append(item->isEnabled());
-    QCOMPARE(enabled, QList<bool>({canOpen, canOpen, true, canCopy, true, true}));
+    QCOMPARE(enabled,
+             QList<bool>({canOpen, canOpen, canOpen, true, canCopy, canCopy, canCopy, true, true}));
     if (key) {
         // Escape closes it, chooses nothing and gives the focus back to the list.
         QTest::keyClick(menu, Qt::Key_Escape);
@@ -329,7 +464,7 @@ void TestOpening::menuItemsFollowTheChosenAndMarkedRow()
         QCOMPARE(QApplication::focusWidget(), list);
         pressInList(Qt::Key_C, Qt::ControlModifier);
     } else {
-        menu->setActiveAction(menu->actions()[3]);
+        menu->setActiveAction(menu->actions()[4]);
         QTest::keyClick(menu, Qt::Key_Return);
     }
     // The six texts as the list shows them: file, "Family, Given", title,
@@ -337,6 +472,85 @@ void TestOpening::menuItemsFollowTheChosenAndMarkedRow()
     QCOMPARE(QGuiApplication::clipboard()->text(),
              canCopy ? m_driver->shownRows()[marked].join('\t') + '\n' : QStringLiteral("kept"));
     QVERIFY(m_driver->shell.requests.isEmpty() && m_driver->shell.started.isEmpty());
+}
+
+void TestOpening::copiesTheMarkedRowsPaper_data()
+{
+    QTest::addColumn<QString>("item"); // from the menu, or keys
+    QTest::addColumn<QString>("text"); // how the copy begins
+    QTest::addColumn<QString>("html"); // none when empty
+    const QString citation = "Thygesen, H.-C. (2002, November 8). %1 [Paper presentation]. 4th "
+                             "Brevanor Conference 2002, 11) Brevanor and Regional Innovation "
+                             "Clusters, Designing Brevanor Policies.";
+    const QString title = "Designing Cluster Policies: From Picking Winners to Building Networks";
+    QTest::newRow("Copy Citation")
+        << "Copy Citation" << citation.arg(title) << citation.arg("<i>" + title + "</i>");
+    QTest::newRow("Ctrl+Shift+C") << "Ctrl+Shift+C" << citation.arg(title)
+                                  << citation.arg("<i>" + title + "</i>");
+    // The entry's own test reads the rest.
+    QTest::newRow("Copy BibTeX")
+        << "Copy BibTeX"
+        << "@inproceedings{Thygesen2002Designing,\n  author = {Thygesen, Hans-Christian},\n"
+        << "";
+    const QStringList cells{"47.pdf",
+                            "Thygesen , Hans-Christian",
+                            title,
+                            "11) Brevanor and Regional Innovation Clusters",
+                            "Designing Brevanor Policies",
+                            "Friday 8 Nov., 13:00-14:40"};
+    const QString row = "<table><tr><td>" + cells.join("</td><td>") + "</td></tr></table>";
+    QTest::newRow("Copy") << "Copy" << cells.join('\t') + '\n' << row;
+    QTest::newRow("Ctrl+C") << "Ctrl+C" << cells.join('\t') + '\n' << row;
+}
+
+// Each copy goes to the clipboard and leaves the focus in the list.
+void TestOpening::copiesTheMarkedRowsPaper()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, text);
+    QFETCH(QString, html);
+    m_driver->type("Picking Winners");
+    QCOMPARE(m_driver->list()->itemCount(), 1);
+    m_driver->clickRow(0);
+    if (item.startsWith("Ctrl"))
+        pressInList(Qt::Key_C, item.contains("Shift") ? Qt::ControlModifier | Qt::ShiftModifier
+                                                      : Qt::ControlModifier);
+    else
+        QVERIFY(m_driver->chooseFromListMenu({item}));
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    QCOMPARE(copied->text().left(text.size()), text);
+    QCOMPARE(copied->hasHtml(), !html.isEmpty());
+    if (!html.isEmpty())
+        QCOMPARE(copied->html(), html);
+    QTRY_COMPARE(QApplication::focusWidget(), m_driver->list());
+}
+
+void TestOpening::dragCarriesTheDocument_data()
+{
+    QTest::addColumn<bool>("documentThere");
+    QTest::newRow("document there") << true;
+    QTest::newRow("document missing") << false;
+}
+
+// A row dragged out carries its document, while it is there, and its text;
+// only as a copy.
+void TestOpening::dragCarriesTheDocument()
+{
+    QFETCH(bool, documentThere);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid() && QDir::setCurrent(folder.path()));
+    const QString file = fileAt(4);
+    QFile document(file);
+    QVERIFY(!documentThere || document.open(QIODevice::WriteOnly));
+    QAbstractItemModel *rows = m_driver->list()->model();
+    const std::unique_ptr<QMimeData> dragged(rows->mimeData({rows->index(4, 2)}));
+    QDir::setCurrent(QDir::tempPath());
+    QCOMPARE(dragged->urls(), documentThere
+                                  ? QList<QUrl>{QUrl::fromLocalFile(folder.path() + "/" + file)}
+                                  : QList<QUrl>());
+    QCOMPARE(dragged->text(), m_driver->shownRows()[4].join('\t') + '\n');
+    QCOMPARE(rows->supportedDragActions(), Qt::CopyAction);
+    QCOMPARE(m_driver->list()->dragDropMode(), QAbstractItemView::DragOnly);
 }
 
 QTEST_MAIN(TestOpening)

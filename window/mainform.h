@@ -71,8 +71,13 @@ private:
     // updates back until it ends.
     template<typename Routine>
     void handle(Routine routine);
+    // The routine as a slot that runs it through handle().
+    template<typename Routine>
+    auto bound(Routine routine);
 
-    void tellUser(const QString &message);
+    // Why a paper did not open; for a missing document, with the way to
+    // another folder.
+    void tellUser(const QString &message, const QString &missingFile);
 
     void Form_Load();
     void Form_Resize();
