@@ -18,9 +18,7 @@
 #include <tuple>
 #include <vector>
 
-using catalogue::Catalogue;
-using catalogue::writeBuiltinRows;
-namespace column = facts::column;
+using namespace catalogue;
 
 namespace {
 

@@ -34,9 +34,6 @@ constexpr int hourglassPointer = 11;
 
 // The catalogue's tables: rows 0 to 178 of columns 0 to 7, 178 papers'
 // authors, and code lists of 15 tracks, 8 timeslots and 50 session slots.
-namespace column {
-enum : int { visible, firstname, lastname, title, track, timeslot, session, file };
-}
 constexpr int paperRows = 179;
 constexpr int paperColumns = 8;
 constexpr int paperCount = 178;
