@@ -5,6 +5,7 @@
 #include "documents/bibtexentry.h"
 #include "documents/bibtexkeys.h"
 #include "documents/citation.h"
+#include "support/designfacts.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -31,7 +32,7 @@ private:
 
 void TestCiting::initTestCase()
 {
-    m_state.papercount = catalogue::builtinPaperCount;
+    m_state.papercount = facts::paperCount;
     catalogue::writeBuiltinRows(m_state);
     catalogue::writeTracks(m_state);
     catalogue::writeTimeslots(m_state);
