@@ -3,6 +3,7 @@
 
 #include "appicon.h"
 #include "errorboundary.h"
+#include "findkeys.h"
 #include "listmenu.h"
 #include "picklist.h"
 #include "picturebutton.h"
@@ -178,6 +179,7 @@ void MainForm::bindEvents()
             [this] { handle([this] { m_filters.Combo3_Click(); }); });
     connect(Command1, &QPushButton::clicked, this,
             [this] { handle([this] { m_search.Command1_Click(); }); });
+    new FindKeys(*this, *Text1, *Command1);
     connect(Command2, &QPushButton::clicked, this,
             [this] { handle([this] { m_filters.Command2_Click(); }); });
     connect(Text1, &QLineEdit::textChanged, this,
