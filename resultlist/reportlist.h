@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "columnwidths.h"
+#include "markedrow.h"
 #include "reportlistmodel.h"
+#include "reportview.h"
 #include "sorttarget.h"
 
-#include <QTreeView>
-
 #include <cstdint>
-#include <vector>
 
 namespace resultlist {
 
@@ -17,7 +17,7 @@ namespace resultlist {
 //
 // Changes made inside a Batch reach the view once, when the outermost batch
 // ends, so a rebuild of many rows costs one sort and one model reset.
-class ReportList : public QTreeView, public SortTarget
+class ReportList : public ReportView, public SortTarget
 {
     Q_OBJECT
 
@@ -56,23 +56,10 @@ public:
     {
         return m_model->rows().shownAt(position).cells.value(cell);
     }
+    // The marked row's cells as the list shows them; none when no row is marked.
+    QStringList markedCells() const;
 
     bool isSorted() const { return m_model->rows().isSorted(); }
-
-    // Makes the row at a display position current, marks it and chooses it
-    // (ItemClick), as a click on it does.
-    void chooseRow(int position);
-
-    // Type-ahead goes by file names, whichever cell of the row is current.
-    void keyboardSearch(const QString &search) override;
-    // Rows are chosen whole: bringing one into view scrolls up or down, never sideways.
-    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
-
-    // The row the user marked, by display position; -1 when none is.
-    int markedPosition() const;
-    // Puts the marked row's cells on the clipboard as the list shows them, a
-    // tab between two and a newline after the last; nothing when no row is marked.
-    void copyMarkedRow() const;
 
     // SortTarget
     int mousePointer() const override { return m_mousePointer; }
@@ -90,27 +77,7 @@ public:
     float heightInUnits() const { return float(height() / m_pixelsPerUnitY); }
     void setHeightInUnits(float height);
 
-signals:
-    void columnClick(int headerIndex);
-    void itemClick(const QString &itemText);
-    void dblClick();
-    void keyDown(std::int16_t keyCode, std::int16_t shift);
-    // The user asked for the list's context menu, to show at the global point.
-    void menuRequested(const QPoint &globalPos, bool byKeyboard);
-    // The list's own: what readers are to be told after the events in hand.
-    void rowToAnnounce(QPrivateSignal);
-    void sortToAnnounce(QPrivateSignal);
-
 protected:
-    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
-                                                         const QEvent *event) const override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
-    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void selectionChanged(const QItemSelection &selected,
                           const QItemSelection &deselected) override;
 
@@ -118,26 +85,16 @@ private:
     void checkColumn(int column) const;
     void changed();
     void commit();
-    void applyColumnWidths();
-    void rememberResizedColumn(int logicalIndex, int newSize);
-    bool isRowMarked(int position) const;
-    bool markedRowInView() const;
-    void showCurrentRow(bool markWasInView);
-    void chooseCurrentRow();
-    void emitColumnClick(int logicalIndex);
-    QPoint keyboardMenuPoint();
-    void announceCurrentRow();
-    void announceSort();
+    void showSort();
 
     ReportListModel *m_model;
     double m_pixelsPerUnitX;
     double m_pixelsPerUnitY;
-    std::vector<int> m_columnPixelWidths;
-    int m_markedItem = -1; // the item of the marked row, which a sort keeps marked
+    ColumnWidths m_widths;
+    MarkedRow m_marked;
     int m_mousePointer = defaultPointer;
     int m_batchDepth = 0;
     bool m_viewStale = false;
-    bool m_applyingWidths = false;
 };
 
 } // namespace resultlist

@@ -5,8 +5,6 @@
 
 #include <QHash>
 
-class QTreeView;
-
 namespace resultlist {
 
 class ReportList;
@@ -62,24 +60,5 @@ private:
 
 // Makes the accessible interface of a ReportList; for QAccessible::installFactory.
 QAccessibleInterface *reportListAccessible(const QString &className, QObject *object);
-
-// While the list has the focus, tells readers that its current row has it.
-void announceFocusedRow(QTreeView *list);
-// While the list has the focus, moves the readers' focus to the list itself,
-// so that no later event names a cell that a rebuild takes away; the new
-// current row is announced when the rows are in.
-void moveAccessibleFocusToList(QTreeView *list);
-// After a rebuild every cell is a new one: those made for the rows shown
-// before are let go at once, before the new current row is announced. (The
-// item view itself tells readers that the table's content changed.)
-void forgetAccessibleCells(QTreeView *list);
-
-// Tells readers that the sort column or its direction changed, the column
-// sorted by before being `previousColumn` (-1 for none): the headers describe
-// the sort anew.
-void describeSortChange(QTreeView *list, int previousColumn);
-// While the list has the focus, tells the reader the sort column's name and
-// the direction.
-void announceSortColumn(QTreeView *list);
 
 } // namespace resultlist

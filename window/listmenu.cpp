@@ -2,6 +2,7 @@
 #include "listmenu.h"
 
 #include "catalogue/catalogue.h"
+#include "documents/rowclipboard.h"
 #include "resultlist/reportlist.h"
 
 #include <algorithm>
@@ -14,7 +15,7 @@ ListMenu::ListMenu(resultlist::ReportList &list, const catalogue::Catalogue &sta
     , m_state(state)
     , m_open(addAction(QStringLiteral("Open"), this, &ListMenu::open))
     , m_openWith(addAction(QStringLiteral("Open With\u2026"), this, &ListMenu::openWith))
-    , m_copy(addAction(QStringLiteral("Copy"), &list, &resultlist::ReportList::copyMarkedRow))
+    , m_copy(addAction(QStringLiteral("Copy"), this, &ListMenu::copyMarkedRow))
     , m_sortBy(addMenu(QStringLiteral("Sort by")))
 {
     setObjectName(QStringLiteral("ListMenu"));
@@ -25,6 +26,12 @@ ListMenu::ListMenu(resultlist::ReportList &list, const catalogue::Catalogue &sta
     m_copy->setShortcut(QKeySequence::Copy);
     connect(this, &QMenu::aboutToShow, this, &ListMenu::refresh);
     connect(&list, &resultlist::ReportList::menuRequested, this, &ListMenu::openAt);
+    connect(&list, &resultlist::ReportList::copyRequested, this, &ListMenu::copyMarkedRow);
+}
+
+void ListMenu::copyMarkedRow()
+{
+    documents::copyRow(m_list.markedCells());
 }
 
 void ListMenu::openAt(const QPoint &globalPos, bool byKeyboard)

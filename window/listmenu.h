@@ -14,7 +14,8 @@ class ReportList;
 namespace window {
 
 // The result list's context menu: open the chosen paper, open it with another
-// application, copy the marked row, or sort by any column.
+// application, copy the marked row, or sort by any column. The list's copy
+// keys copy as its Copy does.
 class ListMenu : public QMenu
 {
     Q_OBJECT
@@ -28,6 +29,7 @@ signals:
     void sortBy(int headerIndex);
 
 private:
+    void copyMarkedRow();
     void openAt(const QPoint &globalPos, bool byKeyboard);
     void refresh();
 

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QTreeView>
+
+#include <cstdint>
+
+namespace resultlist {
+
+class ReaderNotices;
+
+// The list's view: rows chosen whole, one at a time, where whatever marks a
+// row chooses it; the keys and presses the program reads told as its events.
+class ReportView : public QTreeView
+{
+    Q_OBJECT
+
+public:
+    explicit ReportView(QWidget *parent = nullptr);
+
+    // Makes the row at a display position current, marks it and chooses it
+    // (ItemClick), as a click on it does.
+    void chooseRow(int position);
+
+    // Type-ahead goes by file names, whichever cell of the row is current.
+    void keyboardSearch(const QString &search) override;
+    // Rows are chosen whole: bringing one into view scrolls up or down, never sideways.
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+
+    // The row the user marked, by display position; -1 when none is.
+    int markedPosition() const;
+    bool isRowMarked(int position) const;
+
+signals:
+    void columnClick(int headerIndex);
+    void itemClick(const QString &itemText);
+    void dblClick();
+    void keyDown(std::int16_t keyCode, std::int16_t shift);
+    // The user asked for the list's context menu, to show at the global point.
+    void menuRequested(const QPoint &globalPos, bool byKeyboard);
+    // The user asked to copy the marked row.
+    void copyRequested();
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event) const override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void selectionChanged(const QItemSelection &selected,
+                          const QItemSelection &deselected) override;
+    void focusInEvent(QFocusEvent *event) override;
+
+    ReaderNotices &readerNotices() { return *m_notices; }
+
+private:
+    void chooseCurrentRow();
+    void emitColumnClick(int logicalIndex);
+    QPoint keyboardMenuPoint();
+
+    ReaderNotices *m_notices;
+};
+
+} // namespace resultlist
