@@ -3,7 +3,33 @@
 
 #include "legibility/contrast.h"
 
+#include <QApplication>
+#include <QPainter>
+#include <QTextLayout>
+#include <QtMath>
+
+#include <algorithm>
+
 namespace resultlist {
+
+namespace {
+
+// The cells that hold searched text, by column: the author ("Family, Given",
+// as the rows are written) and the title.
+constexpr int authorColumn = 1;
+constexpr int titleColumn = 2;
+const QString nameSeparator = QStringLiteral(", ");
+
+QPalette::ColorGroup colorGroup(const QStyleOptionViewItem &option)
+{
+    if (!(option.state & QStyle::State_Enabled))
+        return QPalette::Disabled;
+    return option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+}
+
+} // namespace
+
+const QColor LegibleCellDelegate::matchColor(0xff, 0xdf, 0x5e);
 
 void LegibleCellDelegate::initStyleOption(QStyleOptionViewItem *option,
                                           const QModelIndex &index) const
@@ -17,6 +43,93 @@ void LegibleCellDelegate::initStyleOption(QStyleOptionViewItem *option,
             legibility::nearestLegible(option->palette.color(group, QPalette::Text),
                                        option->palette.color(group, QPalette::Base)));
     }
+}
+
+// The cell as the style draws it; then, within each match only, the cell
+// again on the highlight, unselected and in the list's text colour, so that
+// the letters stand exactly where they stood.
+void LegibleCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                                const QModelIndex &index) const
+{
+    QStyledItemDelegate::paint(painter, option, index);
+    if (m_matchText.isEmpty() || (index.column() != authorColumn && index.column() != titleColumn))
+        return;
+    const QList<Span> spans = matchesIn(index, index.data().toString());
+    if (spans.isEmpty())
+        return;
+    QStyleOptionViewItem match = option;
+    initStyleOption(&match, index);
+    const QColor text = match.palette.color(colorGroup(match), QPalette::Text);
+    const QColor ground = legibility::nearestLegible(matchColor, text);
+    match.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver);
+    match.backgroundBrush = ground;
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        match.palette.setColor(group, QPalette::Text, legibility::nearestLegible(text, ground));
+    QRegion region;
+    for (const QRect &rect : spanRects(match, spans))
+        region += rect;
+    const QStyle *style = match.widget ? match.widget->style() : QApplication::style();
+    painter->save();
+    painter->setClipRegion(region, Qt::IntersectClip);
+    style->drawControl(QStyle::CE_ItemViewItem, &match, painter, match.widget);
+    painter->restore();
+}
+
+QList<LegibleCellDelegate::Span> LegibleCellDelegate::matchesIn(const QModelIndex &index,
+                                                                const QString &text) const
+{
+    QList<Span> spans;
+    if (index.column() == titleColumn) {
+        findIn(text, 0, int(text.size()), spans);
+    } else if (index.column() == authorColumn) {
+        // The family and the given name are searched apart, never the two joined.
+        const int separator = int(text.indexOf(nameSeparator));
+        const int familyEnd = separator < 0 ? int(text.size()) : separator;
+        findIn(text, 0, familyEnd, spans);
+        if (separator >= 0)
+            findIn(text, separator + int(nameSeparator.size()), int(text.size()), spans);
+    }
+    return spans;
+}
+
+void LegibleCellDelegate::findIn(const QString &text, int from, int to, QList<Span> &spans) const
+{
+    const int length = int(m_matchText.size());
+    const QStringView part = QStringView(text).left(to);
+    for (qsizetype at = part.indexOf(m_matchText, from, Qt::CaseInsensitive); at >= 0;
+         at = part.indexOf(m_matchText, at + length, Qt::CaseInsensitive))
+        spans.append({int(at), length});
+}
+
+// Where the spans stand in the cell as the style lays its text out: in the
+// text rectangle within its margins, elided at the right when it is too long.
+QList<QRect> LegibleCellDelegate::spanRects(const QStyleOptionViewItem &option,
+                                            const QList<Span> &spans)
+{
+    const QStyle *style = option.widget ? option.widget->style() : QApplication::style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1;
+    const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &option, option.widget)
+                           .adjusted(margin, 0, -margin, 0);
+    const QString shown =
+        option.fontMetrics.elidedText(option.text, option.textElideMode, area.width());
+    // Of an elided text, only the letters before the ellipsis are the cell's own.
+    const int kept = shown == option.text ? int(shown.size()) : int(shown.size()) - 1;
+    QTextLayout layout(shown, option.font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    const QSize size(qCeil(line.naturalTextWidth()), option.fontMetrics.height());
+    const QRect text = QStyle::alignedRect(option.direction, option.displayAlignment, size, area);
+    QList<QRect> rects;
+    for (const Span &span : spans) {
+        const int end = std::min(span.start + span.length, kept);
+        if (end <= span.start)
+            continue;
+        const int left = text.left() + qFloor(line.cursorToX(span.start));
+        const int right = text.left() + qCeil(line.cursorToX(end));
+        rects.append(QRect(left, text.top(), right - left, text.height()));
+    }
+    return rects;
 }
 
 } // namespace resultlist

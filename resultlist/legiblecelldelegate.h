@@ -7,14 +7,38 @@ namespace resultlist {
 
 // Draws a cell's own text colour where it is legible on the list's ground, as
 // the file names' blue is on a light one, and the nearest colour well clear
-// of the least legible contrast where it is not.
+// of the least legible contrast where it is not; behind each occurrence of
+// the searched text in an author's names and a title, a highlight on which
+// the list's text stays legible.
 class LegibleCellDelegate : public QStyledItemDelegate
 {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
+    // The highlight's colour where the list's text is dark enough for it.
+    static const QColor matchColor;
+
+    // The text to highlight, in any case; none when empty.
+    void setMatchText(const QString &text) { m_matchText = text; }
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
+
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+
+private:
+    struct Span
+    {
+        int start;
+        int length;
+    };
+
+    QList<Span> matchesIn(const QModelIndex &index, const QString &text) const;
+    void findIn(const QString &text, int from, int to, QList<Span> &spans) const;
+    static QList<QRect> spanRects(const QStyleOptionViewItem &option, const QList<Span> &spans);
+
+    QString m_matchText;
 };
 
 } // namespace resultlist

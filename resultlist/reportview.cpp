@@ -41,8 +41,9 @@ bool asksForMenu(const QKeyEvent &event)
 ReportView::ReportView(QWidget *parent)
     : QTreeView(parent)
     , m_notices(new ReaderNotices(*this))
+    , m_cells(new LegibleCellDelegate(this))
 {
-    setItemDelegate(new LegibleCellDelegate(this));
+    setItemDelegate(m_cells);
     // At fractional and double scales the frame's line leaves part of its
     // width unpainted; the list's own ground fills it, not the window's.
     setBackgroundRole(QPalette::Base);
@@ -77,6 +78,12 @@ int ReportView::markedPosition() const
 bool ReportView::isRowMarked(int position) const
 {
     return position >= 0 && selectionModel()->isRowSelected(position, {});
+}
+
+void ReportView::highlightMatches(const QString &text)
+{
+    m_cells->setMatchText(text);
+    viewport()->update();
 }
 
 void ReportView::chooseRow(int position)

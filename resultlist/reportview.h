@@ -7,6 +7,7 @@
 
 namespace resultlist {
 
+class LegibleCellDelegate;
 class ReaderNotices;
 
 // The list's view: rows chosen whole, one at a time, where whatever marks a
@@ -30,6 +31,10 @@ public:
     // The row the user marked, by display position; -1 when none is.
     int markedPosition() const;
     bool isRowMarked(int position) const;
+
+    // Highlights the text in the author and title cells that hold it, in any
+    // case; an empty text highlights nothing.
+    void highlightMatches(const QString &text);
 
 signals:
     void columnClick(int headerIndex);
@@ -62,6 +67,7 @@ private:
     QPoint keyboardMenuPoint();
 
     ReaderNotices *m_notices;
+    LegibleCellDelegate *m_cells;
 };
 
 } // namespace resultlist
