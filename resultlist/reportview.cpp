@@ -183,6 +183,11 @@ void ReportView::keyPressEvent(QKeyEvent *event)
         return;
     }
     const int rowBefore = currentIndex().row();
+    if (rowBefore < 0 && movesOrSelects(event->key())) {
+        // With no row current the keys start at the first row, End at the last.
+        chooseRow(event->key() == Qt::Key_End ? model()->rowCount() - 1 : 0);
+        return;
+    }
     const bool markedBefore = isRowMarked(rowBefore);
     QTreeView::keyPressEvent(event);
     // A key that moves or selects chooses the row it leaves current, as a
@@ -197,9 +202,12 @@ void ReportView::focusInEvent(QFocusEvent *event)
 {
     QTreeView::focusInEvent(event);
     // The keyboard bringing the focus in marks and chooses the current row,
-    // the one a screen reader speaks on arriving.
+    // the one a screen reader speaks on arriving. Any other focus leaves no
+    // row current that is not marked, as the item view would make the first.
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
         chooseCurrentRow();
+    else if (!isRowMarked(currentIndex().row()))
+        selectionModel()->clearCurrentIndex();
     m_notices->focusArrived();
 }
 
