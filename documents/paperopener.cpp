@@ -63,6 +63,18 @@ void PaperOpener::openSelectedFileWith()
     showOpenWith(m_state.selectedfile.text());
 }
 
+void PaperOpener::showSelectedFileInFolder()
+{
+    const QString file = m_state.selectedfile.text();
+    const int code = m_shell.showInFolder(file);
+    if (code > lastErrorCode || file.isEmpty())
+        return;
+    if (code == fileNotFound || code == pathNotFound)
+        m_tellUser(whyNotOpened(file, code));
+    else
+        m_tellUser(QStringLiteral("The folder of \"%1\" could not be shown.").arg(file));
+}
+
 void PaperOpener::RunShellExecute(const QString &sTopic, const catalogue::Cell &sFile,
                                   const std::optional<QString> &sParams,
                                   const std::optional<QString> &sDirectory, int nShowCmd)

@@ -34,6 +34,8 @@ public:
     // Asks for an application to open the chosen row's file with, even when
     // its type has one: the Open With dialog of the no-association case.
     void openSelectedFileWith();
+    // Shows the chosen row's file selected in its folder, in the file manager.
+    void showSelectedFileInFolder();
     void RunShellExecute(const QString &sTopic, const catalogue::Cell &sFile,
                          const std::optional<QString> &sParams,
                          const std::optional<QString> &sDirectory, int nShowCmd);

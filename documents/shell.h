@@ -35,6 +35,11 @@ public:
     // Starts the command line as a new process without waiting for it.
     // Throws errors::RuntimeError when it cannot be started.
     virtual void startCommandLine(const QString &commandLine, int windowStyle) = 0;
+
+    // Shows the file's folder in the desktop's file manager with the file
+    // selected, a bare name resolved as execute resolves it. Returns a code as
+    // execute does: above 32 on success, fileNotFound for a missing file.
+    virtual int showInFolder(const QString &file) = 0;
 };
 
 // The shell of the platform the program was built for.

@@ -2,6 +2,7 @@
 #include "shell_freedesktop.h"
 
 #include "desktopapps.h"
+#include "filemanager_freedesktop.h"
 #include "paperopener.h"
 
 #include "errors/runtimeerror.h"
@@ -91,6 +92,19 @@ void FreedesktopShell::startCommandLine(const QString &commandLine, int /*window
     const QString file = commandLine.mid(openWithCommand.size());
     if (!file.isEmpty())
         startDetached(chooserProgram(), {QDir::current().absoluteFilePath(file)});
+}
+
+int FreedesktopShell::showInFolder(const QString &file)
+{
+    const QFileInfo document(QDir::current(), file);
+    if (file.isEmpty() || !document.exists())
+        return fileNotFound;
+    if (showItemsInFileManager(document.absoluteFilePath()))
+        return started;
+    g_autoptr(GAppInfo) folders = g_app_info_get_default_for_type("inode/directory", FALSE);
+    if (!folders)
+        return noAssociation;
+    return launchWithFile(folders, document.absolutePath(), nullptr) ? started : cannotStart;
 }
 
 std::unique_ptr<Shell> createPlatformShell()

@@ -14,6 +14,9 @@ public:
     int execute(const QString &verb, const QString &file, const std::optional<QString> &parameters,
                 const std::optional<QString> &directory, int showCommand) override;
     void startCommandLine(const QString &commandLine, int windowStyle) override;
+    // Asks the desktop's file manager over D-Bus; where none answers, the
+    // folder opens in the desktop's application for folders.
+    int showInFolder(const QString &file) override;
 };
 
 } // namespace documents

@@ -4,11 +4,14 @@
 #include "errors/runtimeerror.h"
 
 #include <QByteArray>
+#include <QDir>
+#include <QFileInfo>
 
-// shellapi.h needs the types of windows.h first.
+// shellapi.h and shlobj.h need the types of windows.h first.
 #include <windows.h>
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 namespace documents {
 
@@ -22,6 +25,7 @@ public:
     int execute(const QString &verb, const QString &file, const std::optional<QString> &parameters,
                 const std::optional<QString> &directory, int showCommand) override;
     void startCommandLine(const QString &commandLine, int windowStyle) override;
+    int showInFolder(const QString &file) override;
 };
 
 // Texts go to the "A" functions in the system's ANSI code page; an absent
@@ -72,6 +76,24 @@ void WindowsShell::startCommandLine(const QString &commandLine, int windowStyle)
     // The program never waits for what it starts.
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+}
+
+int WindowsShell::showInFolder(const QString &file)
+{
+    const QFileInfo document(QDir::current(), file);
+    if (file.isEmpty() || !document.exists())
+        return fileNotFound;
+    // The shell's folder windows are COM objects; the window's thread may
+    // already be set up for them, which keeps its own setting.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const QString path = QDir::toNativeSeparators(document.absoluteFilePath());
+    PIDLIST_ABSOLUTE item = ILCreateFromPathW(reinterpret_cast<PCWSTR>(path.utf16()));
+    const HRESULT shown = item ? SHOpenFolderAndSelectItems(item, 0, nullptr, 0) : E_FAIL;
+    if (item)
+        ILFree(item);
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    return SUCCEEDED(shown) ? lastErrorCode + 1 : 0; // 0: a failure of the shell's own
 }
 
 } // namespace

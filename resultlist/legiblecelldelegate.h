@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QStyledItemDelegate>
+#include "measuredcelldelegate.h"
 
 namespace resultlist {
 
@@ -10,10 +10,10 @@ namespace resultlist {
 // of the least legible contrast where it is not; behind each occurrence of
 // the searched text in an author's names and a title, a highlight on which
 // the list's text stays legible.
-class LegibleCellDelegate : public QStyledItemDelegate
+class LegibleCellDelegate : public MeasuredCellDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using MeasuredCellDelegate::MeasuredCellDelegate;
 
     // The highlight's colour where the list's text is dark enough for it.
     static const QColor matchColor;

@@ -5,6 +5,10 @@
 #include "errors/runtimeerror.h"
 
 #include <QColor>
+#include <QDir>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 
 namespace resultlist {
 
@@ -87,6 +91,29 @@ QVariant ReportListModel::alignmentData(int column) const
 {
     static const Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
     return QVariant::fromValue(alignments[m_columns.at(column).alignment] | Qt::AlignVCenter);
+}
+
+Qt::ItemFlags ReportListModel::flags(const QModelIndex &index) const
+{
+    return QAbstractTableModel::flags(index) | Qt::ItemIsDragEnabled;
+}
+
+QStringList ReportListModel::mimeTypes() const
+{
+    return {QStringLiteral("text/uri-list"), QStringLiteral("text/plain")};
+}
+
+QMimeData *ReportListModel::mimeData(const QModelIndexList &indexes) const
+{
+    if (indexes.isEmpty() || indexes.first().row() >= m_rows.count())
+        return nullptr;
+    const QStringList &cells = m_rows.shownAt(indexes.first().row()).cells;
+    auto *data = new QMimeData;
+    const QFileInfo document(QDir::current(), cells.value(0));
+    if (!cells.value(0).isEmpty() && document.isFile())
+        data->setUrls({QUrl::fromLocalFile(document.absoluteFilePath())});
+    data->setText(cells.join(u'\t') + u'\n');
+    return data;
 }
 
 } // namespace resultlist

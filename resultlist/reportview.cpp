@@ -61,6 +61,11 @@ ReportView::ReportView(QWidget *parent)
     header()->setSectionsClickable(true);
     header()->setMinimumSectionSize(0);
     header()->setSortIndicatorShown(true);
+    // A press moved past the drag distance carries the row out; nothing is
+    // dropped on the list.
+    setDragEnabled(true);
+    setDragDropMode(DragOnly);
+    setDefaultDropAction(Qt::CopyAction);
     connect(header(), &QHeaderView::sectionClicked, this, &ReportView::emitColumnClick);
     // The second of two quick clicks arrives as a double click; it is a click all the same.
     connect(header(), &QHeaderView::sectionDoubleClicked, this, [this](int logicalIndex) {
@@ -146,13 +151,10 @@ void ReportView::mousePressEvent(QMouseEvent *event)
     chooseCurrentRow(); // whichever the button
 }
 
-void ReportView::mouseReleaseEvent(QMouseEvent *event)
+// A row dragged out is copied, never moved: the list keeps every row.
+void ReportView::startDrag(Qt::DropActions /*supportedActions*/)
 {
-    const bool dragged = state() == DragSelectingState;
-    QTreeView::mouseReleaseEvent(event);
-    // A press dragged over the rows chooses the row where it ends.
-    if (dragged)
-        chooseCurrentRow();
+    QTreeView::startDrag(Qt::CopyAction);
 }
 
 void ReportView::mouseDoubleClickEvent(QMouseEvent *event)
@@ -164,11 +166,18 @@ void ReportView::mouseDoubleClickEvent(QMouseEvent *event)
 
 void ReportView::keyPressEvent(QKeyEvent *event)
 {
-    emit keyDown(virtualKeyCode(*event), shiftState(event->modifiers()));
+    // A key held down went down once: its repeats are no key-downs, so that
+    // Enter held on a paper opens it once.
+    if (!event->isAutoRepeat())
+        emit keyDown(virtualKeyCode(*event), shiftState(event->modifiers()));
     // The menu keys are read here, not as the context menu events that each
     // platform sends for its own keys, so that every platform has both.
     if (asksForMenu(*event)) {
         emit menuRequested(viewport()->mapToGlobal(keyboardMenuPoint()), true);
+        return;
+    }
+    if (QKeySequence(event->keyCombination()) == citationKeys()) {
+        emit citationRequested();
         return;
     }
     if (event->matches(QKeySequence::Copy)) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QKeySequence>
 #include <QTreeView>
 
 #include <cstdint>
@@ -18,6 +19,9 @@ class ReportView : public QTreeView
 
 public:
     explicit ReportView(QWidget *parent = nullptr);
+
+    // The keys that copy the marked row's reference.
+    static QKeySequence citationKeys() { return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C); }
 
     // Makes the row at a display position current, marks it and chooses it
     // (ItemClick), as a click on it does.
@@ -43,14 +47,15 @@ signals:
     void keyDown(std::int16_t keyCode, std::int16_t shift);
     // The user asked for the list's context menu, to show at the global point.
     void menuRequested(const QPoint &globalPos, bool byKeyboard);
-    // The user asked to copy the marked row.
+    // The user asked to copy the marked row, or its paper's reference.
     void copyRequested();
+    void citationRequested();
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event) const override;
     void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;

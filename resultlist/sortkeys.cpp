@@ -10,6 +10,10 @@ namespace resultlist {
 
 namespace {
 
+// Enough for the texts of every column of the built-in rows; the keys of
+// further texts are written each time.
+constexpr qsizetype writtenKeysKept = 4096;
+
 std::uint64_t leadingBytes(const std::uint8_t *key, std::size_t length)
 {
     std::uint64_t prefix = 0;
@@ -38,10 +42,27 @@ void SortKeys::truncate(qsizetype count)
 void SortKeys::append(const QString &text)
 {
     const std::size_t offset = m_bytes.size();
-    m_collator.appendKey(text, m_bytes);
+    appendBytes(text);
     const std::size_t length = m_bytes.size() - offset;
     m_keys.push_back(Key{leadingBytes(m_bytes.data() + offset, length), std::uint32_t(offset),
                          std::uint32_t(length)});
+}
+
+void SortKeys::appendBytes(const QString &text)
+{
+    if (const auto written = m_writtenByText.constFind(text);
+        written != m_writtenByText.constEnd()) {
+        const auto begin = m_written.cbegin() + written->first;
+        m_bytes.insert(m_bytes.end(), begin, begin + written->second);
+        return;
+    }
+    const std::size_t offset = m_bytes.size();
+    m_collator.appendKey(text, m_bytes);
+    if (m_writtenByText.size() >= writtenKeysKept)
+        return;
+    m_writtenByText.insert(
+        text, {std::uint32_t(m_written.size()), std::uint32_t(m_bytes.size() - offset)});
+    m_written.insert(m_written.end(), m_bytes.cbegin() + std::ptrdiff_t(offset), m_bytes.cend());
 }
 
 bool SortKeys::less(qsizetype a, qsizetype b) const

@@ -3,9 +3,11 @@
 
 #include "collator.h"
 
+#include <QHash>
 #include <QString>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 class QLocale;
@@ -15,7 +17,8 @@ namespace resultlist {
 // Case-insensitive collation keys of a column's texts, one per row, kept side
 // by side in one buffer: a sort compares two rows by their keys' leading bytes
 // held inline, and only on a tie reads the rest, so it never calls the
-// collator and seldom leaves the key table.
+// collator and seldom leaves the key table. A text's key is written once:
+// rebuilds append the same texts again.
 class SortKeys
 {
 public:
@@ -40,9 +43,14 @@ private:
         std::uint32_t length; // of the whole key, its closing zero byte included
     };
 
+    void appendBytes(const QString &text);
+
     Collator m_collator;
     std::vector<Key> m_keys;
     std::vector<std::uint8_t> m_bytes;
+    // The keys written so far, by text, side by side in their own buffer.
+    QHash<QString, std::pair<std::uint32_t, std::uint32_t>> m_writtenByText;
+    std::vector<std::uint8_t> m_written;
 };
 
 } // namespace resultlist

@@ -267,21 +267,26 @@ void TestAccessibility::pickListsReadTheEntryTheKeysPick()
 void TestAccessibility::listMenuItemsAreNamed()
 {
     QVERIFY(m_driver->chooseFromListMenu({"Sort by"}));
-    // What a reader speaks for each item, as the keys move through the menu.
+    // What a reader speaks for each item, and its shortcut, as the keys move
+    // through the menu.
     const auto read = [](QMenu *menu) {
         QStringList items;
         QAccessibleInterface *iface = accessible(menu);
         for (int i = 0; i < iface->childCount(); ++i) {
             QAccessibleInterface *item = iface->child(i);
             const bool separator = item->role() == QAccessible::Separator;
+            const QString keys = item->text(QAccessible::Accelerator);
             items.append(separator ? QStringLiteral("-")
                                    : item->text(QAccessible::Name)
-                                         + (item->state().checked ? " (checked)" : ""));
+                                         + (item->state().checked ? " (checked)" : "")
+                                         + (keys.isEmpty() ? "" : " " + keys));
         }
         return items;
     };
     QMenu *menu = m_driver->listMenu();
-    QCOMPARE(read(menu), QStringList({"Open", "Open With\u2026", "-", "Copy", "-", "Sort by"}));
+    QCOMPARE(read(menu),
+             QStringList({"Open Enter", "Open With\u2026", "Show in Folder", "-", "Copy Ctrl+C",
+                          "Copy Citation Ctrl+Shift+C", "Copy BibTeX", "-", "Sort by"}));
     QCOMPARE(read(menu->actions().last()->menu()),
              QStringList({"Open", "Author (checked)", "Title", "Track", "Session", "Time slot"}));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Linux shell for real: GIO, a desktop of our own with a handler
-// application that records how it was started, and the Open With chooser.
+// application that records how it was started, the Open With chooser, and a
+// file manager of our own on the test's private session bus.
 #include "documents/openwithdialog.h"
 #include "documents/paperopener.h"
 #include "documents/shell.h"
@@ -9,19 +10,24 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDBusConnection>
+#include <QDBusContext>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMutex>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 #include <signal.h>
 
@@ -56,6 +62,35 @@ QListWidgetItem *itemNamed(QListWidget *list, const QString &name)
     return items.size() == 1 ? items.first() : nullptr;
 }
 
+// A file manager on the bus, answered in a thread of its own while the shell
+// waits for it: it records the items it is asked to show, or fails.
+class FileManagerStandIn : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
+
+public:
+    QStringList takeShown()
+    {
+        const QMutexLocker lock(&m_mutex);
+        return std::exchange(m_shown, {});
+    }
+    bool fails = false;
+
+public slots:
+    void ShowItems(const QStringList &uris, const QString & /*startupId*/)
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_shown += uris;
+        if (fails)
+            sendErrorReply(QDBusError::Failed, QStringLiteral("cannot show"));
+    }
+
+private:
+    QMutex m_mutex;
+    QStringList m_shown;
+};
+
 } // namespace
 
 class TestFreedesktopShell : public QObject
@@ -64,6 +99,7 @@ class TestFreedesktopShell : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void init();
     void cleanup();
     void opensWithTheDefaultApplicationOrNothing_data();
@@ -72,6 +108,8 @@ private slots:
     void chooserShowsAndOpens();
     void startsCommandLineWithoutShell_data();
     void startsCommandLineWithoutShell();
+    void showsInFolder_data();
+    void showsInFolder();
     void paperOpensFromTheList();
 
 private:
@@ -99,6 +137,8 @@ private:
     QString m_records;
     QString m_documents;
     std::unique_ptr<documents::Shell> m_shell;
+    QThread m_fileManagerThread;
+    FileManagerStandIn *m_fileManager = new FileManagerStandIn;
     QPointer<OpenWithDialog> m_chooser;
     int m_testNumber = 0;
 };
@@ -122,7 +162,8 @@ void TestFreedesktopShell::initTestCase()
     const QString applications = m_home + QStringLiteral("/data/applications/");
     const QList<QStringList> entries{{"recorder", "Recorder", "MimeType=application/pdf;"},
                                      {"another", "Another", "MimeType=text/csv;"},
-                                     {"hidden", "Hidden", "NoDisplay=true"}};
+                                     {"hidden", "Hidden", "NoDisplay=true"},
+                                     {"folders", "Folders", "MimeType=inode/directory;"}};
     for (const QStringList &entry : entries) {
         QVERIFY(
             writeFile(applications + entry[0] + QStringLiteral(".desktop"),
@@ -131,11 +172,12 @@ void TestFreedesktopShell::initTestCase()
                           .toUtf8()));
     }
     // The index of MimeType lines that the desktop's packaging keeps up to date.
-    QVERIFY(
-        writeFile(applications + QStringLiteral("mimeinfo.cache"),
-                  "[MIME Cache]\napplication/pdf=recorder.desktop;\ntext/csv=another.desktop;\n"));
+    QVERIFY(writeFile(applications + QStringLiteral("mimeinfo.cache"),
+                      "[MIME Cache]\napplication/pdf=recorder.desktop;\ntext/csv=another.desktop;\n"
+                      "inode/directory=folders.desktop;\n"));
     QVERIFY(writeFile(m_home + QStringLiteral("/config/mimeapps.list"),
-                      "[Default Applications]\napplication/pdf=recorder.desktop\n"));
+                      "[Default Applications]\napplication/pdf=recorder.desktop\n"
+                      "inode/directory=folders.desktop\n"));
     // The system's mime database, for the content types, but none of its
     // applications.
     QVERIFY(QDir().mkpath(m_home + QStringLiteral("/system")));
@@ -151,6 +193,14 @@ void TestFreedesktopShell::initTestCase()
     qunsetenv("XDG_CURRENT_DESKTOP");
 
     m_shell = documents::createPlatformShell();
+
+    // The file manager's own connection, whose calls its thread answers.
+    m_fileManager->moveToThread(&m_fileManagerThread);
+    connect(&m_fileManagerThread, &QThread::finished, m_fileManager, &QObject::deleteLater);
+    m_fileManagerThread.start();
+    QVERIFY(QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("manager"))
+                .registerObject(QStringLiteral("/org/freedesktop/FileManager1"), m_fileManager,
+                                QDBusConnection::ExportAllSlots));
 }
 
 void TestFreedesktopShell::init()
@@ -160,6 +210,12 @@ void TestFreedesktopShell::init()
     m_documents = m_home + QStringLiteral("/documents%1").arg(++m_testNumber);
     QVERIFY(QDir().mkpath(m_documents));
     QVERIFY(QDir::setCurrent(m_documents));
+}
+
+void TestFreedesktopShell::cleanupTestCase()
+{
+    m_fileManagerThread.quit();
+    m_fileManagerThread.wait();
 }
 
 void TestFreedesktopShell::cleanup()
@@ -407,6 +463,60 @@ void TestFreedesktopShell::startsCommandLineWithoutShell()
     }
     QCOMPARE(failure, fails ? QStringLiteral("53 File not found") : QString());
     expectStarts(starts);
+}
+
+void TestFreedesktopShell::showsInFolder_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("fileManager"); // "answers", "fails" or "none"
+    QTest::addColumn<QString>("shown");       // the URI asked for, after the folder
+    QTest::addColumn<int>("code");            // -1 for shown
+    QTest::newRow("by the file manager") << "135.pdf"
+                                         << "answers"
+                                         << "/135.pdf" << -1;
+    QTest::newRow("a name that URIs escape")
+        << "sub dir/two  blanks #1 ü%.pdf"
+        << "answers"
+        << "/sub%20dir/two%20%20blanks%20%231%20%C3%BC%25.pdf" << -1;
+    // The folder goes to the application for folders.
+    QTest::newRow("no file manager") << "sub dir/135.pdf"
+                                     << "none"
+                                     << "" << -1;
+    QTest::newRow("file manager fails") << "135.pdf"
+                                        << "fails"
+                                        << "/135.pdf" << -1;
+    QTest::newRow("missing") << "136.pdf"
+                             << "answers"
+                             << "" << int(documents::fileNotFound);
+    QTest::newRow("empty name") << ""
+                                << "answers"
+                                << "" << int(documents::fileNotFound);
+}
+
+void TestFreedesktopShell::showsInFolder()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, fileManager);
+    QFETCH(QString, shown);
+    QFETCH(int, code);
+    if (code < 0)
+        QVERIFY(makeDocument(name));
+    QDBusConnection bus(QStringLiteral("manager"));
+    const QString service = QStringLiteral("org.freedesktop.FileManager1");
+    QVERIFY(fileManager == QLatin1String("none") ? bus.unregisterService(service)
+                                                 : bus.registerService(service));
+    m_fileManager->fails = fileManager == QLatin1String("fails");
+
+    const int answer = m_shell->showInFolder(name);
+    if (code < 0)
+        QVERIFY2(answer > documents::lastErrorCode, qPrintable(QString::number(answer)));
+    else
+        QCOMPARE(answer, code);
+    const QString folder = QFileInfo(inDocuments(name)).absolutePath();
+    QCOMPARE(m_fileManager->takeShown(),
+             shown.isEmpty() ? QStringList() : QStringList{"file://" + m_documents + shown});
+    const bool opensFolder = code < 0 && fileManager != QLatin1String("answers");
+    expectStarts(opensFolder ? QList<QStringList>{{folder}} : QList<QStringList>());
 }
 
 // Through the real window: a row whose document is missing says where it was

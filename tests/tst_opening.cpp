@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing a row by whatever marks it, and opening the chosen row's paper by
 // double click, Enter or the list's menu; a paper that cannot open tells why;
-// copying the marked row.
+// copying the marked row, its paper's reference and entry; dragging a row out.
 #include "support/windowfixture.h"
 
 #include <QAccessible>
 #include <QClipboard>
 #include <QDir>
+#include <QMimeData>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 // Something the user does in the window.
 using Act = std::function<void(WindowDriver &)>;
@@ -26,6 +28,10 @@ private slots:
     void failuresAreTold();
     void menuItemsFollowTheChosenAndMarkedRow_data();
     void menuItemsFollowTheChosenAndMarkedRow();
+    void copiesTheMarkedRowsPaper_data();
+    void copiesTheMarkedRowsPaper();
+    void dragCarriesTheDocument_data();
+    void dragCarriesTheDocument();
 
 private:
     // Marks or chooses a row, or not, as the data rows name it: "row clicked"
@@ -82,11 +88,12 @@ void TestOpening::whatChoosesARowAndWhatOpensIt_data()
     QTest::newRow("right button") << press(Qt::RightButton) << 3 << 0;
     QTest::newRow("middle button") << press(Qt::MiddleButton) << 3 << 0;
     QTest::newRow("Ctrl on the marked row") << press(Qt::LeftButton, Qt::ControlModifier) << 3 << 0;
+    // The press chooses its row; moved on, it drags the row out.
     QTest::newRow("drag to another row") << Act([](WindowDriver &d) {
         QTest::mousePress(d.list()->viewport(), Qt::LeftButton, {}, d.rowPoint(2));
         QTest::mouseMove(d.list()->viewport(), d.rowPoint(5));
         QTest::mouseRelease(d.list()->viewport(), Qt::LeftButton, {}, d.rowPoint(5));
-    }) << 5 << 0;
+    }) << 2 << 0;
     QTest::newRow("press on the empty part, after row 1") << Act([](WindowDriver &d) {
         d.type("media");
         d.clickRow(1);
@@ -131,7 +138,7 @@ void TestOpening::whatChoosesARowAndWhatOpensIt_data()
     QTest::newRow("double click") << doubleClick(Qt::LeftButton) << 5 << 1;
     QTest::newRow("right double click") << doubleClick(Qt::RightButton) << 5 << 0;
     QTest::newRow("middle double click") << doubleClick(Qt::MiddleButton) << 5 << 0;
-    // A key held down repeats its key-down, and each one asks again.
+    // A key held down repeats its key-down, which asks nothing more.
     const auto enter = [](Qt::Key pressed, Qt::KeyboardModifiers modifiers) {
         return Act([=](WindowDriver &d) {
             d.clickRow(3);
@@ -140,10 +147,10 @@ void TestOpening::whatChoosesARowAndWhatOpensIt_data()
             QApplication::sendEvent(d.list(), &repeat);
         });
     };
-    QTest::newRow("Enter") << enter(Qt::Key_Return, {}) << 3 << 2;
-    QTest::newRow("keypad Enter") << enter(Qt::Key_Enter, Qt::KeypadModifier) << 3 << 2;
-    QTest::newRow("Shift+Enter") << enter(Qt::Key_Return, Qt::ShiftModifier) << 3 << 2;
-    QTest::newRow("Ctrl+Enter") << enter(Qt::Key_Return, Qt::ControlModifier) << 3 << 2;
+    QTest::newRow("Enter") << enter(Qt::Key_Return, {}) << 3 << 1;
+    QTest::newRow("keypad Enter") << enter(Qt::Key_Enter, Qt::KeypadModifier) << 3 << 1;
+    QTest::newRow("Shift+Enter") << enter(Qt::Key_Return, Qt::ShiftModifier) << 3 << 1;
+    QTest::newRow("Ctrl+Enter") << enter(Qt::Key_Return, Qt::ControlModifier) << 3 << 1;
 }
 
 // The act, then Enter, which opens the chosen row, or asks for no file when
@@ -239,6 +246,11 @@ void TestOpening::failuresAreTold_data()
     QTest::newRow("menu's Open, file not found") << 2 << false << 2 << "Open" << missing;
     QTest::newRow("Open With, associated type")
         << 42 << false << 2 << "Open With\u2026" << QString();
+    QTest::newRow("Show in Folder") << 42 << false << 2 << "Show in Folder" << QString();
+    QTest::newRow("Show in Folder, file not found")
+        << 2 << false << 2 << "Show in Folder" << missing;
+    QTest::newRow("Show in Folder fails") << 0 << false << 2 << "Show in Folder"
+                                          << "The folder of \"%1\" could not be shown.";
 }
 
 void TestOpening::failuresAreTold()
@@ -260,13 +272,16 @@ void TestOpening::failuresAreTold()
         QVERIFY(m_driver->chooseFromListMenu({item}));
     // Open With goes to the chooser without asking the shell first.
     const bool openWith = item.startsWith("Open With");
-    QCOMPARE(m_driver->shell.requests.size(), openWith ? 0 : 1);
-    if (!openWith)
+    const bool showFolder = item == "Show in Folder";
+    QCOMPARE(m_driver->shell.shownInFolder, showFolder ? QStringList{file} : QStringList());
+    QCOMPARE(m_driver->shell.requests.size(), openWith || showFolder ? 0 : 1);
+    if (!openWith && !showFolder)
         QCOMPARE(m_driver->shell.requests[0].file, file);
     // Only Open With or a type without an application starts the chooser, for
     // the name as it is.
     const QList<RecordingShell::Started> &started = m_driver->shell.started;
-    QCOMPARE(started.size(), openWith || answer == documents::noAssociation ? 1 : 0);
+    QCOMPARE(started.size(),
+             openWith || (answer == documents::noAssociation && !showFolder) ? 1 : 0);
     if (!started.isEmpty()) {
         QCOMPARE(started[0].commandLine, "rundll32.exe shell32.dll,OpenAs_RunDLL " + file);
         QCOMPARE(started[0].windowStyle, 1);
@@ -319,10 +334,11 @@ void TestOpening::menuItemsFollowTheChosenAndMarkedRow()
     QMenu *menu = m_driver->listMenu();
     QVERIFY(menu->isVisible());
     QCOMPARE(menu->pos(), list->viewport()->mapToGlobal(at));
-    QList<bool> enabled; // Open, Open With, -, Copy, -, Sort by
+    QList<bool> enabled; // Open, Open With, Show in Folder, -, the three copies, -, Sort by
     for (const QAction *item : menu->actions())
         enabled.append(item->isEnabled());
-    QCOMPARE(enabled, QList<bool>({canOpen, canOpen, true, canCopy, true, true}));
+    QCOMPARE(enabled,
+             QList<bool>({canOpen, canOpen, canOpen, true, canCopy, canCopy, canCopy, true, true}));
     if (key) {
         // Escape closes it, chooses nothing and gives the focus back to the list.
         QTest::keyClick(menu, Qt::Key_Escape);
@@ -330,7 +346,7 @@ void TestOpening::menuItemsFollowTheChosenAndMarkedRow()
         QCOMPARE(QApplication::focusWidget(), list);
         pressInList(Qt::Key_C, Qt::ControlModifier);
     } else {
-        menu->setActiveAction(menu->actions()[3]);
+        menu->setActiveAction(menu->actions()[4]);
         QTest::keyClick(menu, Qt::Key_Return);
     }
     // The six texts as the list shows them: file, "Family, Given", title,
@@ -338,6 +354,85 @@ void TestOpening::menuItemsFollowTheChosenAndMarkedRow()
     QCOMPARE(QGuiApplication::clipboard()->text(),
              canCopy ? m_driver->shownRows()[marked].join('\t') + '\n' : QStringLiteral("kept"));
     QVERIFY(m_driver->shell.requests.isEmpty() && m_driver->shell.started.isEmpty());
+}
+
+void TestOpening::copiesTheMarkedRowsPaper_data()
+{
+    QTest::addColumn<QString>("item"); // from the menu, or keys
+    QTest::addColumn<QString>("text"); // how the copy begins
+    QTest::addColumn<QString>("html"); // none when empty
+    const QString citation = "Thygesen, H.-C. (2002, November 8). %1 [Paper presentation]. 4th "
+                             "Brevanor Conference 2002, 11) Brevanor and Regional Innovation "
+                             "Clusters, Designing Brevanor Policies.";
+    const QString title = "Designing Cluster Policies: From Picking Winners to Building Networks";
+    QTest::newRow("Copy Citation")
+        << "Copy Citation" << citation.arg(title) << citation.arg("<i>" + title + "</i>");
+    QTest::newRow("Ctrl+Shift+C") << "Ctrl+Shift+C" << citation.arg(title)
+                                  << citation.arg("<i>" + title + "</i>");
+    // The entry's own test reads the rest.
+    QTest::newRow("Copy BibTeX")
+        << "Copy BibTeX"
+        << "@inproceedings{Thygesen2002Designing,\n  author = {Thygesen, Hans-Christian},\n"
+        << "";
+    const QStringList cells{"47.pdf",
+                            "Thygesen , Hans-Christian",
+                            title,
+                            "11) Brevanor and Regional Innovation Clusters",
+                            "Designing Brevanor Policies",
+                            "Friday 8 Nov., 13:00-14:40"};
+    const QString row = "<table><tr><td>" + cells.join("</td><td>") + "</td></tr></table>";
+    QTest::newRow("Copy") << "Copy" << cells.join('\t') + '\n' << row;
+    QTest::newRow("Ctrl+C") << "Ctrl+C" << cells.join('\t') + '\n' << row;
+}
+
+// Each copy goes to the clipboard and leaves the focus in the list.
+void TestOpening::copiesTheMarkedRowsPaper()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, text);
+    QFETCH(QString, html);
+    m_driver->type("Picking Winners");
+    QCOMPARE(m_driver->list()->itemCount(), 1);
+    m_driver->clickRow(0);
+    if (item.startsWith("Ctrl"))
+        pressInList(Qt::Key_C, item.contains("Shift") ? Qt::ControlModifier | Qt::ShiftModifier
+                                                      : Qt::ControlModifier);
+    else
+        QVERIFY(m_driver->chooseFromListMenu({item}));
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    QCOMPARE(copied->text().left(text.size()), text);
+    QCOMPARE(copied->hasHtml(), !html.isEmpty());
+    if (!html.isEmpty())
+        QCOMPARE(copied->html(), html);
+    QTRY_COMPARE(QApplication::focusWidget(), m_driver->list());
+}
+
+void TestOpening::dragCarriesTheDocument_data()
+{
+    QTest::addColumn<bool>("documentThere");
+    QTest::newRow("document there") << true;
+    QTest::newRow("document missing") << false;
+}
+
+// A row dragged out carries its document, while it is there, and its text;
+// only as a copy.
+void TestOpening::dragCarriesTheDocument()
+{
+    QFETCH(bool, documentThere);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid() && QDir::setCurrent(folder.path()));
+    const QString file = fileAt(4);
+    QFile document(file);
+    QVERIFY(!documentThere || document.open(QIODevice::WriteOnly));
+    QAbstractItemModel *rows = m_driver->list()->model();
+    const std::unique_ptr<QMimeData> dragged(rows->mimeData({rows->index(4, 2)}));
+    QDir::setCurrent(QDir::tempPath());
+    QCOMPARE(dragged->urls(), documentThere
+                                  ? QList<QUrl>{QUrl::fromLocalFile(folder.path() + "/" + file)}
+                                  : QList<QUrl>());
+    QCOMPARE(dragged->text(), m_driver->shownRows()[4].join('\t') + '\n');
+    QCOMPARE(rows->supportedDragActions(), Qt::CopyAction);
+    QCOMPARE(m_driver->list()->dragDropMode(), QAbstractItemView::DragOnly);
 }
 
 QTEST_MAIN(TestOpening)

@@ -194,6 +194,8 @@ void MainForm::bindEvents()
             [this] { handle([this] { m_opener.ListView1_DblClick(); }); });
     connect(m_listMenu, &ListMenu::openWith, this,
             [this] { handle([this] { m_opener.openSelectedFileWith(); }); });
+    connect(m_listMenu, &ListMenu::showInFolder, this,
+            [this] { handle([this] { m_opener.showSelectedFileInFolder(); }); });
     connect(ListView1, &resultlist::ReportList::itemClick, this, [this](const QString &itemText) {
         handle([&] { m_opener.ListView1_ItemClick(itemText); });
     });

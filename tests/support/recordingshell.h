@@ -52,10 +52,18 @@ public:
             throw errors::FileNotFoundError();
     }
 
+    int showInFolder(const QString &file) override
+    {
+        const int code = forwardTo ? forwardTo->showInFolder(file) : answer;
+        shownInFolder.append(file);
+        return code;
+    }
+
     int answer = 42;
     bool failToStart = false;
     std::function<void()> failToExecute; // throws, once the request is recorded
     std::unique_ptr<documents::Shell> forwardTo;
     QList<Request> requests;
     QList<Started> started;
+    QStringList shownInFolder;
 };

@@ -184,10 +184,8 @@ bool Session::pressKeyInList(const Action &a)
     const int row = list->currentIndex().row();
     if (row >= 0 && choosing.contains(a.key))
         m_model.clickRow(row);
-    if (a.key == Qt::Key_Return || a.key == Qt::Key_Enter) {
-        for (int i = 0; i < std::max(1, a.other); ++i)
-            m_model.open();
-    }
+    if (a.key == Qt::Key_Return || a.key == Qt::Key_Enter)
+        m_model.open(); // once, however long the key is held
     return true;
 }
 
