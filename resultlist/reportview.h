@@ -40,6 +40,9 @@ public:
     // case; an empty text highlights nothing.
     void highlightMatches(const QString &text);
 
+    // What screen readers are told of the list.
+    ReaderNotices &readerNotices() { return *m_notices; }
+
 signals:
     void columnClick(int headerIndex);
     void itemClick(const QString &itemText);
@@ -63,8 +66,6 @@ protected:
     void selectionChanged(const QItemSelection &selected,
                           const QItemSelection &deselected) override;
     void focusInEvent(QFocusEvent *event) override;
-
-    ReaderNotices &readerNotices() { return *m_notices; }
 
 private:
     void chooseCurrentRow();

@@ -71,6 +71,8 @@ bool reach(WindowDriver &driver, const QString &state)
             return false;
         if (state == "sort reset")
             driver.clickButton("Command2");
+    } else if (state == "one row") {
+        driver.type(QStringLiteral("Retrospective"));
     } else if (state == "search typed" || state == "search reset") {
         driver.type(QString::fromLatin1(searchText));
         if (state == "search reset")
@@ -155,6 +157,7 @@ void TestAccessibility::listIsATableOfTheShownCellsWithACurrentRow_data()
     QTest::newRow("search typed") << filesWhere([](const BuiltinRow &r) {
         return cataloguenames::containsText(r, QString::fromLatin1(searchText));
     }) << 1 << up;
+    QTest::newRow("one row") << QStringList{"3.doc"} << 1 << up;
     QTest::newRow("search reset") << all << 1 << up;
     QTest::newRow("header click") << all << 2 << up;
     QTest::newRow("header clicked twice") << all << 2 << "sorted descending";
@@ -173,6 +176,9 @@ void TestAccessibility::listIsATableOfTheShownCellsWithACurrentRow()
     QVERIFY(cells);
     QCOMPARE(cells->rowCount(), files.size());
     QCOMPARE(cells->columnCount(), 6);
+    const QString rows = files.size() == 1 ? "1 row" : QStringLiteral("%1 rows").arg(files.size());
+    QCOMPARE(accessible(m_driver->list())->text(QAccessible::Description),
+             files.isEmpty() ? QStringLiteral("No rows") : rows);
     using cataloguenames::captions;
     for (int column = 0; column < 6; ++column) {
         QCOMPARE(cells->columnDescription(column), captions[column]);

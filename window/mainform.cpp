@@ -7,6 +7,7 @@
 #include "listmenu.h"
 #include "picklist.h"
 #include "picturebutton.h"
+#include "rowcountcues.h"
 #include "searchbox.h"
 #include "userscale.h"
 #include "windowfonts.h"
@@ -77,6 +78,7 @@ MainForm::MainForm(documents::Shell &shell, QWidget *parent)
     setTabOrder();
     bindEvents();
     handle([this] { Form_Load(); });
+    new RowCountCues(*ListView1, *Text1, {Combo1, Combo2, Combo3}, {Command1, Command2});
 }
 
 MainForm::~MainForm() = default;
