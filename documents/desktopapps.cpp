@@ -6,11 +6,8 @@
 #include <QMimeDatabase>
 #include <QSet>
 
-// GIO's headers use signals as a name, which Qt defines as a keyword.
-#undef signals
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
-#define signals Q_SIGNALS
 
 #include <algorithm>
 
@@ -45,14 +42,25 @@ DesktopApplication describe(GAppInfo *application)
             QString::fromUtf8(g_app_info_get_display_name(application)), iconOf(application)};
 }
 
+// GIO's messages start in lower case and may end without a full stop.
+QString sentence(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    if (!text.endsWith(QLatin1Char('.')))
+        text += QLatin1Char('.');
+    return text;
+}
+
 QString failureText(const GError *failure)
 {
-    return QString::fromUtf8(failure->message);
+    return sentence(QString::fromUtf8(failure->message));
 }
 
 QString notInstalled()
 {
-    return QCoreApplication::translate("documents", "the application is no longer installed");
+    return sentence(
+        QCoreApplication::translate("documents", "the application is no longer installed"));
 }
 
 } // namespace
@@ -84,7 +92,7 @@ QString typeDescription(const QByteArray &type)
     return mimeType.comment().isEmpty() ? QString::fromUtf8(type) : mimeType.comment();
 }
 
-QList<DesktopApplication> applicationsFor(const QByteArray &type)
+ApplicationChoice applicationsFor(const QByteArray &type)
 {
     QSet<QString> listed;
     auto take = [&listed](GList *applications, bool shownOnly) {
@@ -102,13 +110,15 @@ QList<DesktopApplication> applicationsFor(const QByteArray &type)
     };
     g_autolist(GAppInfo) forType = g_app_info_get_recommended_for_type(type.constData());
     g_autolist(GAppInfo) all = g_app_info_get_all();
-    const QList<DesktopApplication> recommended = take(forType, false);
-    QList<DesktopApplication> others = take(all, true);
-    std::sort(others.begin(), others.end(),
+    g_autoptr(GAppInfo) byDefault = g_app_info_get_default_for_type(type.constData(), FALSE);
+    ApplicationChoice choice{take(forType, false), take(all, true),
+                             byDefault ? QString::fromUtf8(g_app_info_get_id(byDefault))
+                                       : QString()};
+    std::sort(choice.others.begin(), choice.others.end(),
               [](const DesktopApplication &a, const DesktopApplication &b) {
                   return QString::localeAwareCompare(a.name, b.name) < 0;
               });
-    return recommended + others;
+    return choice;
 }
 
 bool launchWithFile(GAppInfo *application, const QString &absolutePath, QString *error)

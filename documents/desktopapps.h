@@ -30,13 +30,20 @@ QByteArray contentTypeFor(const QString &absolutePath);
 // The desktop's description of the content type, such as "PDF document".
 QString typeDescription(const QByteArray &type);
 
-// GIO's recommendations for the type in its own order, then every other
-// application meant to be shown, by name; each application once.
-QList<DesktopApplication> applicationsFor(const QByteArray &type);
+// The applications a chooser offers for a type, each once: GIO's
+// recommendations in its own order, every other one meant to be shown by name,
+// and the id of the type's default, empty when it has none.
+struct ApplicationChoice
+{
+    QList<DesktopApplication> recommended;
+    QList<DesktopApplication> others;
+    QString defaultId;
+};
+ApplicationChoice applicationsFor(const QByteArray &type);
 
 // Starts the application with the file at the absolute path as its one
 // document, without a shell and without waiting. On failure returns false and
-// describes why in error.
+// describes why in error, as a sentence.
 bool launchWithFile(GAppInfo *application, const QString &absolutePath, QString *error);
 
 // The same for the application with the desktop entry id.

@@ -48,7 +48,7 @@ OpenWithDialog::OpenWithDialog(const QString &absolutePath, QWidget *parent)
     , m_path(absolutePath)
     , m_type(contentTypeFor(absolutePath))
     , m_filter(new QLineEdit(this))
-    , m_allApplications(applicationsFor(m_type))
+    , m_applications(applicationsFor(m_type))
     , m_applicationList(new QListWidget(this))
     , m_alwaysUse(new QCheckBox(tr("&Always use this application for this kind of file"), this))
     , m_buttons(new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this))
@@ -97,31 +97,52 @@ OpenWithDialog::OpenWithDialog(const QString &absolutePath, QWidget *parent)
 }
 
 // The list holds only the applications whose names contain the text, so that
-// a screen reader finds no others; the chosen one stays chosen while shown.
+// a screen reader finds no others; the chosen one stays chosen while shown,
+// and before any choice the type's default is.
 void OpenWithDialog::filterApplications(const QString &text)
 {
-    const QString chosen = chosenId();
+    const QString chosen = m_applicationList->currentItem() ? chosenId() : m_applications.defaultId;
     m_applicationList->clear();
-    for (const DesktopApplication &application : std::as_const(m_allApplications)) {
+    addGroup(tr("Recommended Applications"), m_applications.recommended, text, chosen);
+    addGroup(tr("Other Applications"), m_applications.others, text, chosen);
+    if (m_applicationList->count() == 0) {
+        // Said in the list itself, where a screen reader reads it; never chosen.
+        const bool none = m_applications.recommended.isEmpty() && m_applications.others.isEmpty();
+        const QString nothing =
+            none ? tr("No applications are installed.")
+                 : tr("No application\u2019s name contains \u201c%1\u201d.").arg(text);
+        new QListWidgetItem(nothing, m_applicationList);
+        m_applicationList->item(0)->setFlags(Qt::ItemIsEnabled);
+    }
+    for (int row = 0; !m_applicationList->currentItem() && row < m_applicationList->count();
+         ++row) {
+        if (m_applicationList->item(row)->flags() != Qt::NoItemFlags)
+            m_applicationList->setCurrentRow(row);
+    }
+    updateOpenButton();
+}
+
+// The group's applications that the text finds, under their heading, which
+// the keys pass over and nobody chooses.
+void OpenWithDialog::addGroup(const QString &heading, const QList<DesktopApplication> &applications,
+                              const QString &text, const QString &chosen)
+{
+    QListWidgetItem *title = nullptr;
+    for (const DesktopApplication &application : applications) {
         if (!application.name.contains(text, Qt::CaseInsensitive))
             continue;
+        if (!title) {
+            title = new QListWidgetItem(heading, m_applicationList);
+            title->setFlags(Qt::NoItemFlags);
+            QFont bold = title->font();
+            bold.setBold(true);
+            title->setFont(bold);
+        }
         auto *item = new QListWidgetItem(application.icon, application.name, m_applicationList);
         item->setData(idRole, application.id);
         if (application.id == chosen)
             m_applicationList->setCurrentItem(item);
     }
-    if (m_applicationList->count() == 0) {
-        // Said in the list itself, where a screen reader reads it; never chosen.
-        const QString nothing =
-            m_allApplications.isEmpty()
-                ? tr("No applications are installed.")
-                : tr("No application\u2019s name contains \u201c%1\u201d.").arg(text);
-        new QListWidgetItem(nothing, m_applicationList);
-        m_applicationList->item(0)->setFlags(Qt::ItemIsEnabled);
-    }
-    if (!m_applicationList->currentItem())
-        m_applicationList->setCurrentRow(0);
-    updateOpenButton();
 }
 
 QString OpenWithDialog::chosenId() const
@@ -153,28 +174,36 @@ void OpenWithDialog::accept()
         return;
     const QString name = m_applicationList->currentItem()->text();
     QString error;
-    if (m_alwaysUse->isChecked() && !setDefaultFor(id, m_type, &error)) {
-        tellFailure(
-            tr("%1 could not be made the default for %2.").arg(name, typeDescription(m_type)),
-            error);
-        return;
-    }
     if (!launchWithFile(id, m_path, &error)) {
         tellFailure(tr("\u201c%1\u201d could not be opened with %2.")
                         .arg(QFileInfo(m_path).fileName(), name),
                     error);
         return;
     }
+    // GIO's reason names the temporary file it could not write; the user
+    // needs only to know that the choice holds this once.
+    if (m_alwaysUse->isChecked() && !setDefaultFor(id, m_type, nullptr)) {
+        tellFailure(
+            tr("%1 could not be made the default for %2.").arg(name, typeDescription(m_type)),
+            tr("The desktop\u2019s settings cannot be saved. The document opens with %1 this "
+               "once.")
+                .arg(name),
+            true);
+        return;
+    }
     QDialog::accept();
 }
 
-// The chooser stays open, so that another application can be chosen.
-void OpenWithDialog::tellFailure(const QString &what, const QString &why)
+// The chooser stays open, so that another application can be chosen; or,
+// once the document has opened, closes with the message.
+void OpenWithDialog::tellFailure(const QString &what, const QString &why, bool thenClose)
 {
     auto *box = new QMessageBox(QMessageBox::Warning, windowTitle(), what, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("failure"));
     box->setInformativeText(why);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    if (thenClose)
+        connect(box, &QDialog::finished, this, [this] { QDialog::accept(); });
     box->open();
 }
 

@@ -30,14 +30,16 @@ protected:
 
 private:
     void filterApplications(const QString &text);
+    void addGroup(const QString &heading, const QList<DesktopApplication> &applications,
+                  const QString &text, const QString &chosen);
     QString chosenId() const;
     void updateOpenButton();
-    void tellFailure(const QString &what, const QString &why);
+    void tellFailure(const QString &what, const QString &why, bool thenClose = false);
 
     QString m_path;
     QByteArray m_type;
     QLineEdit *m_filter;
-    QList<DesktopApplication> m_allApplications;
+    ApplicationChoice m_applications;
     QListWidget *m_applicationList;
     QCheckBox *m_alwaysUse;
     QDialogButtonBox *m_buttons;

@@ -6,6 +6,7 @@
 #include "errors/runtimeerror.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace documents {
 
@@ -13,17 +14,42 @@ namespace {
 
 constexpr std::int16_t enterKey = 13;
 
-// Why the shell could not open the file: where a missing one was looked for,
-// or the shell's own code.
-QString whyNotOpened(const QString &file, int code)
+// A folder stands on a line of its own, and no blank inside it is a place
+// where the message may break the line.
+QString folderLine(const QString &path)
 {
-    if (code == fileNotFound || code == pathNotFound)
-        return QStringLiteral("The document \"%1\" was not found in the folder %2.\n\n"
-                              "Documents are looked for in the folder the program was started "
-                              "from.")
-            .arg(file, QDir::toNativeSeparators(QDir::currentPath()));
-    return QStringLiteral("The document \"%1\" could not be opened (error %2).")
-        .arg(file, QString::number(code));
+    return QLatin1Char('\n') + QString(path).replace(QLatin1Char(' '), QChar(0x00a0));
+}
+
+// Where documents are looked for from now on, the folder named above.
+QString lookedForIn(const DocumentFolder &folder)
+{
+    return folder.chosen() ? QStringLiteral("Documents are now looked for in this folder, the one "
+                                            "chosen last, until the program is closed.")
+                           : QStringLiteral("Documents are looked for in the folder the program "
+                                            "was started from.");
+}
+
+QString notFound(const QString &file, const DocumentFolder &folder)
+{
+    const QString why = folder.exists() ? QStringLiteral("was not found in the folder:")
+                                        : QStringLiteral("was not found, because this folder no "
+                                                         "longer exists:");
+    return QStringLiteral("The document \"%1\" %2").arg(file, why) + folderLine(folder.path())
+           + QStringLiteral("\n\n") + lookedForIn(folder);
+}
+
+// A folder chosen that could not be taken leaves the one before it.
+QString notTaken(const QString &chosen, DocumentFolder::Move move, const DocumentFolder &folder)
+{
+    const QString why = move == DocumentFolder::Move::gone
+                            ? QStringLiteral("The folder chosen no longer exists:")
+                            : QStringLiteral("The folder chosen cannot be read:");
+    const QString which = folder.chosen() ? QStringLiteral("chosen before")
+                                          : QStringLiteral("the program was started from");
+    return why + folderLine(QDir::toNativeSeparators(chosen))
+           + QStringLiteral("\n\nDocuments are still looked for in the folder %1:").arg(which)
+           + folderLine(folder.path());
 }
 
 } // namespace
@@ -60,7 +86,26 @@ void PaperOpener::openSelectedFile()
 
 void PaperOpener::openSelectedFileWith()
 {
-    showOpenWith(m_state.selectedfile.text());
+    // No chooser for a file that is not there, but the way to find it.
+    const QString file = m_state.selectedfile.text();
+    if (!file.isEmpty() && !QFileInfo::exists(file))
+        tellNotFound(file);
+    else
+        showOpenWith(file);
+}
+
+void PaperOpener::lookInAnotherFolder(const QString &file)
+{
+    const std::optional<QString> chosen = m_shell.chooseFolder(
+        QStringLiteral("Choose the Folder That Holds \"%1\"").arg(file), m_folder.path());
+    if (!chosen)
+        return;
+    const DocumentFolder::Move move = m_folder.moveTo(*chosen);
+    if (move == DocumentFolder::Move::moved)
+        RunShellExecute(QStringLiteral("open"), catalogue::Cell(file), std::nullopt, std::nullopt,
+                        showNormal);
+    else
+        m_tellUser(notTaken(*chosen, move, m_folder), file);
 }
 
 void PaperOpener::showSelectedFileInFolder()
@@ -70,9 +115,9 @@ void PaperOpener::showSelectedFileInFolder()
     if (code > lastErrorCode || file.isEmpty())
         return;
     if (code == fileNotFound || code == pathNotFound)
-        m_tellUser(whyNotOpened(file, code));
+        tellNotFound(file);
     else
-        m_tellUser(QStringLiteral("The folder of \"%1\" could not be shown.").arg(file));
+        m_tellUser(QStringLiteral("The folder of \"%1\" could not be shown.").arg(file), QString());
 }
 
 void PaperOpener::RunShellExecute(const QString &sTopic, const catalogue::Cell &sFile,
@@ -83,8 +128,19 @@ void PaperOpener::RunShellExecute(const QString &sTopic, const catalogue::Cell &
     const int code = m_shell.execute(sTopic, file, sParams, sDirectory, nShowCmd);
     if (code == noAssociation)
         showOpenWith(file);
-    else if (code <= lastErrorCode && !file.isEmpty()) // before any choice, nothing to tell
-        m_tellUser(whyNotOpened(file, code));
+    else if (file.isEmpty()) // before any choice, nothing to tell
+        return;
+    else if (code == fileNotFound || code == pathNotFound)
+        tellNotFound(file);
+    else if (code <= lastErrorCode)
+        m_tellUser(QStringLiteral("The document \"%1\" could not be opened (error %2).")
+                       .arg(file, QString::number(code)),
+                   QString());
+}
+
+void PaperOpener::tellNotFound(const QString &file)
+{
+    m_tellUser(notFound(file, m_folder), file);
 }
 
 void PaperOpener::showOpenWith(const QString &file)
@@ -95,7 +151,8 @@ void PaperOpener::showOpenWith(const QString &file)
     } catch (const errors::RuntimeError &) {
         if (!file.isEmpty())
             m_tellUser(
-                QStringLiteral("The Open With dialog could not be shown for \"%1\".").arg(file));
+                QStringLiteral("The Open With dialog could not be shown for \"%1\".").arg(file),
+                QString());
     }
 }
 

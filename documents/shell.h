@@ -19,7 +19,8 @@ enum ShellCode : int {
 // Show command and window style "shown normally and given the focus".
 constexpr int showNormal = 1;
 
-// The desktop's shell: what opens documents for the program.
+// The desktop's shell: what opens documents for the program, and asks the
+// user for the folder they are in.
 class Shell
 {
 public:
@@ -35,6 +36,11 @@ public:
     // Starts the command line as a new process without waiting for it.
     // Throws errors::RuntimeError when it cannot be started.
     virtual void startCommandLine(const QString &commandLine, int windowStyle) = 0;
+
+    // The desktop's own folder chooser over the active window, starting in
+    // the folder given; the folder chosen, or none when the user cancels.
+    virtual std::optional<QString> chooseFolder(const QString &title,
+                                                const QString &startFolder) = 0;
 
     // Shows the file's folder in the desktop's file manager with the file
     // selected, a bare name resolved as execute resolves it. Returns a code as

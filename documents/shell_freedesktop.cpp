@@ -3,6 +3,7 @@
 
 #include "desktopapps.h"
 #include "filemanager_freedesktop.h"
+#include "folderdialog.h"
 #include "paperopener.h"
 
 #include "errors/runtimeerror.h"
@@ -12,10 +13,7 @@
 #include <QFileInfo>
 #include <QProcess>
 
-// GIO's headers use signals as a name, which Qt defines as a keyword.
-#undef signals
 #include <gio/gio.h>
-#define signals Q_SIGNALS
 
 namespace documents {
 
@@ -92,6 +90,12 @@ void FreedesktopShell::startCommandLine(const QString &commandLine, int /*window
     const QString file = commandLine.mid(openWithCommand.size());
     if (!file.isEmpty())
         startDetached(chooserProgram(), {QDir::current().absoluteFilePath(file)});
+}
+
+std::optional<QString> FreedesktopShell::chooseFolder(const QString &title,
+                                                      const QString &startFolder)
+{
+    return chooseFolderOnDesktop(title, startFolder);
 }
 
 int FreedesktopShell::showInFolder(const QString &file)

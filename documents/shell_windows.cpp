@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell.h"
 
+#include "folderdialog.h"
+
 #include "errors/runtimeerror.h"
 
 #include <QByteArray>
@@ -18,13 +20,18 @@ namespace documents {
 namespace {
 
 // The Windows shell itself: ShellExecuteA, owned by the desktop window, and
-// new processes started with CreateProcessA.
+// new processes started with CreateProcessA; folders are chosen in Windows'
+// own folder dialog, which Qt's file dialog shows there.
 class WindowsShell : public Shell
 {
 public:
     int execute(const QString &verb, const QString &file, const std::optional<QString> &parameters,
                 const std::optional<QString> &directory, int showCommand) override;
     void startCommandLine(const QString &commandLine, int windowStyle) override;
+    std::optional<QString> chooseFolder(const QString &title, const QString &startFolder) override
+    {
+        return chooseFolderOnDesktop(title, startFolder);
+    }
     int showInFolder(const QString &file) override;
 };
 

@@ -64,14 +64,17 @@ void ReaderNotices::focusArrived()
     emit rowDue(QPrivateSignal());
 }
 
+// Nothing is told of a list not shown, as while the window starts.
 void ReaderNotices::tellRowCount()
 {
-    m_countDue.start(0);
+    if (m_list.isVisible())
+        m_countDue.start(0);
 }
 
 void ReaderNotices::tellRowCountAfterPause()
 {
-    m_countDue.start(typingPause);
+    if (m_list.isVisible())
+        m_countDue.start(typingPause);
 }
 
 QString ReaderNotices::rowCountText(int rows)

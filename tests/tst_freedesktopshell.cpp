@@ -30,6 +30,7 @@
 #include <utility>
 
 #include <signal.h>
+#include <unistd.h>
 
 using documents::OpenWithDialog;
 
@@ -359,6 +360,8 @@ void TestFreedesktopShell::chooserShowsAndOpens_data()
     const QString note = QStringLiteral("a \"$(touch pwned)\" note.rtf");
     QTest::newRow("always use it") << "Open" << note << "application/rtf" << true << false << 2;
     QTest::newRow("launch fails") << "Open" << doc << word << false << true << 0;
+    // Told in plain words, and opened this once.
+    QTest::newRow("always use it, not saved") << "unsaved" << doc << word << true << false << 1;
     QTest::newRow("Cancel button") << "Cancel" << doc << word << false << false << 0;
     QTest::newRow("Escape") << "Escape" << doc << word << false << false << 0;
     // Opened by the chooser, then by the type's default.
@@ -388,8 +391,11 @@ void TestFreedesktopShell::chooserShowsAndOpens()
     QVERIFY(list);
     QListWidgetItem *recorder = itemNamed(list, QStringLiteral("Recorder"));
     QVERIFY2(recorder, "the recorder is listed exactly once");
-    // First, as recommended, for its own type alone.
-    QCOMPARE(list->row(recorder) == 0, type == QLatin1String("application/pdf"));
+    // First under its heading, as recommended, and chosen as the default, for
+    // its own type alone.
+    const bool pdf = type == QLatin1String("application/pdf");
+    QCOMPARE(list->item(0)->text(), pdf ? "Recommended Applications" : "Other Applications");
+    QCOMPARE(list->row(recorder) == 1 && list->currentItem() == recorder, pdf);
     QVERIFY(itemNamed(list, QStringLiteral("Another")));
     QVERIFY(list->findItems(QStringLiteral("Hidden"), Qt::MatchExactly).isEmpty());
     QVERIFY(setLauncherWorks(!launcherBroken));
@@ -400,8 +406,8 @@ void TestFreedesktopShell::chooserShowsAndOpens()
         // Enter opens the first application left in the list.
         auto *filter = chooser->findChild<QLineEdit *>(QStringLiteral("filter"));
         QTest::keyClicks(filter, QStringLiteral("rEc"));
-        QCOMPARE(list->count(), 1);
-        QCOMPARE(list->item(0)->text(), QStringLiteral("Recorder"));
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(1)->text(), QStringLiteral("Recorder"));
         QTest::keyClick(filter, Qt::Key_Return);
     } else if (how == QLatin1String("double click")) {
         WindowDriver::doubleClick(list->viewport(), list->visualItemRect(recorder).center());
@@ -410,6 +416,17 @@ void TestFreedesktopShell::chooserShowsAndOpens()
         QTest::mouseClick(buttons->button(how == QLatin1String("Open") ? QDialogButtonBox::Open
                                                                        : QDialogButtonBox::Cancel),
                           Qt::LeftButton);
+    } else if (how == QLatin1String("unsaved")) {
+        // The settings file cannot be replaced: a folder has its name.
+        const QString settings = m_home + QStringLiteral("/config/mimeapps.list");
+        QVERIFY(QFile::rename(settings, settings + ".kept") && QDir().mkdir(settings));
+        list->setCurrentItem(recorder);
+        buttons->button(QDialogButtonBox::Open)->click();
+        QVERIFY(QDir().rmdir(settings) && QFile::rename(settings + ".kept", settings));
+        auto *box = chooser->findChild<QMessageBox *>(QStringLiteral("failure"));
+        QVERIFY(box && box->informativeText().contains("cannot be saved")
+                && !box->informativeText().contains("mimeapps"));
+        box->button(QMessageBox::Ok)->click();
     } else {
         list->setCurrentItem(recorder);
         list->setFocus();
@@ -420,7 +437,11 @@ void TestFreedesktopShell::chooserShowsAndOpens()
         // Told in the chooser's own window, which stays for another choice.
         QTRY_VERIFY(chooser && chooser->findChild<QMessageBox *>(QStringLiteral("failure")));
         QVERIFY(setLauncherWorks(true));
-        QVERIFY(chooser->findChild<QMessageBox *>()->text().contains(QStringLiteral("Recorder")));
+        const QMessageBox *box = chooser->findChild<QMessageBox *>();
+        QVERIFY(box->text().contains(QStringLiteral("Recorder")));
+        // GIO's reason, as a sentence.
+        QVERIFY2(box->informativeText()[0].isUpper() && box->informativeText().endsWith('.'),
+                 qPrintable(box->informativeText()));
         QVERIFY(chooser->isVisible());
     } else {
         QTRY_VERIFY_WITH_TIMEOUT(!chooser, launchTimeout);
@@ -520,20 +541,33 @@ void TestFreedesktopShell::showsInFolder()
 }
 
 // Through the real window: a row whose document is missing says where it was
-// looked for, a ".pdf" row opens in its application, a ".doc" row (no
+// looked for, and a folder chosen there that cannot be entered is told and
+// changes nothing; a ".pdf" row opens in its application, a ".doc" row (no
 // application here) starts the chooser for its file, as a process of its own
 // that outlives the window.
 void TestFreedesktopShell::paperOpensFromTheList()
 {
-    auto driver = std::make_unique<WindowDriver>(*m_shell);
+    auto driver = std::make_unique<WindowDriver>();
+    driver->shell.forwardTo = documents::createPlatformShell();
     QVERIFY(driver->showWindow());
     driver->clickRow(0);
     QTest::keyClick(driver->list(), Qt::Key_Return);
-    QCOMPARE(
-        driver->takeNotice(),
-        QStringLiteral("Brevanor 2002|The document \"%1\" was not found in the folder %2.\n\n"
-                       "Documents are looked for in the folder the program was started from.|1")
-            .arg(driver->list()->cellText(0, 0), m_documents));
+    // Not even the superuser enters it, as nobody.
+    const QString locked = m_home + "/locked";
+    QVERIFY(QDir().mkpath(locked) && QFile::setPermissions(locked, {})
+            && QFile::setPermissions(m_home, executable | QFile::ExeGroup | QFile::ExeOther));
+    driver->shell.folderChosen = locked;
+    const uid_t user = geteuid();
+    QVERIFY(user != 0 || setresuid(65534, 65534, 0) == 0);
+    const QString told = driver->takeNotice(true);
+    QVERIFY(user != 0 || setresuid(0, 0, 0) == 0);
+    const QString started = "\n\nDocuments are %1 in the folder the program was started from";
+    QCOMPARE(told, "Brevanor 2002|The document \"" + driver->list()->cellText(0, 0)
+                       + "\" was not found in the folder:\n" + m_documents
+                       + started.arg("looked for") + ".|2");
+    QCOMPARE(driver->takeNotice(), "Brevanor 2002|The folder chosen cannot be read:\n" + locked
+                                       + started.arg("still looked for") + ":\n" + m_documents
+                                       + "|2");
     // Makes the file of the first row that matches and opens it with Enter.
     const auto openFirst = [this, &driver](const char *pattern) {
         QAbstractItemModel *rows = driver->list()->model();

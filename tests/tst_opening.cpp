@@ -8,8 +8,18 @@
 #include <QClipboard>
 #include <QDir>
 #include <QMimeData>
+#include <QOperatingSystemVersion>
 #include <QScrollBar>
 #include <QTemporaryDir>
+
+// The messages of a document not found: %1 the file; then its folder; then
+// where documents are looked for.
+const QString notFound = "The document \"%1\" was not found in the folder:\n";
+const QString gone = "The document \"%1\" was not found, because this folder no longer exists:\n";
+const QString started = "\n\nDocuments are looked for in the folder the program was started from.";
+const QString now = "\n\nDocuments are now looked for in this folder, the one chosen last, until "
+                    "the program is closed.";
+const QString held = "Ærø papers 2002"; // a folder that holds the document
 
 // Something the user does in the window.
 using Act = std::function<void(WindowDriver &)>;
@@ -26,6 +36,8 @@ private slots:
     void typeAheadGoesByFileNames();
     void failuresAreTold_data();
     void failuresAreTold();
+    void anotherFolderFromTheMessage_data();
+    void anotherFolderFromTheMessage();
     void menuItemsFollowTheChosenAndMarkedRow_data();
     void menuItemsFollowTheChosenAndMarkedRow();
     void copiesTheMarkedRowsPaper_data();
@@ -229,7 +241,7 @@ void TestOpening::failuresAreTold_data()
     QTest::addColumn<int>("row");      // chosen before, if any
     QTest::addColumn<QString>("item"); // chosen from the list's menu; Enter if none
     QTest::addColumn<QString>("told"); // %1 the file, %2 the current directory
-    const QString missing = "The document \"%1\" was not found in the folder %2.\n\n"
+    const QString missing = "The document \"%1\" was not found in the folder:\n%2\n\n"
                             "Documents are looked for in the folder the program was started from.";
     QTest::newRow("opened") << 42 << false << 2 << "" << QString();
     QTest::newRow("Open With shown") << 31 << false << 1 << "" << QString();
@@ -244,8 +256,9 @@ void TestOpening::failuresAreTold_data()
     QTest::newRow("file not found, before any choice") << 2 << false << -1 << "" << QString();
     QTest::newRow("menu's Open") << 31 << false << 2 << "Open" << QString();
     QTest::newRow("menu's Open, file not found") << 2 << false << 2 << "Open" << missing;
-    QTest::newRow("Open With, associated type")
-        << 42 << false << 2 << "Open With\u2026" << QString();
+    // No chooser for a file that is not there: the message tells where it was
+    // looked for.
+    QTest::newRow("Open With, missing file") << 42 << false << 2 << "Open With\u2026" << missing;
     QTest::newRow("Show in Folder") << 42 << false << 2 << "Show in Folder" << QString();
     QTest::newRow("Show in Folder, file not found")
         << 2 << false << 2 << "Show in Folder" << missing;
@@ -272,6 +285,7 @@ void TestOpening::failuresAreTold()
         QVERIFY(m_driver->chooseFromListMenu({item}));
     // Open With goes to the chooser without asking the shell first.
     const bool openWith = item.startsWith("Open With");
+    const bool missingFile = told.contains("not found");
     const bool showFolder = item == "Show in Folder";
     QCOMPARE(m_driver->shell.shownInFolder, showFolder ? QStringList{file} : QStringList());
     QCOMPARE(m_driver->shell.requests.size(), openWith || showFolder ? 0 : 1);
@@ -281,18 +295,124 @@ void TestOpening::failuresAreTold()
     // the name as it is.
     const QList<RecordingShell::Started> &started = m_driver->shell.started;
     QCOMPARE(started.size(),
-             openWith || (answer == documents::noAssociation && !showFolder) ? 1 : 0);
+             (openWith && !missingFile) || (answer == documents::noAssociation && !showFolder) ? 1
+                                                                                               : 0);
     if (!started.isEmpty()) {
         QCOMPARE(started[0].commandLine, "rundll32.exe shell32.dll,OpenAs_RunDLL " + file);
         QCOMPARE(started[0].windowStyle, 1);
     }
-    const QString folder = QDir::toNativeSeparators(QDir::currentPath());
+    const QString folder = QDir::toNativeSeparators(QDir::currentPath()).replace(' ', "\u00a0");
+    // Only a document not found offers another folder.
+    const QString buttons = missingFile ? "|2" : "|1";
     QCOMPARE(m_driver->takeNotice(),
              told.isNull() ? QString()
-                           : "Brevanor 2002|" + told.replace("%2", folder).arg(file) + "|1");
+                           : "Brevanor 2002|" + told.replace("%2", folder).arg(file) + buttons);
     // Told over the window, which stays and then has its focus back.
     QTRY_VERIFY(m_driver->list()->hasFocus());
     QCOMPARE(m_driver->list()->itemCount(), 178);
+}
+
+void TestOpening::anotherFolderFromTheMessage_data()
+{
+    QTest::addColumn<QString>("ask");     // for the paper of row 3: Enter, Open With… or twice
+    QTest::addColumn<QString>("chosen");  // a folder of the test's; empty for Cancel
+    QTest::addColumn<int>("there");       // the shell's answer for a document that is there
+    QTest::addColumn<QString>("removed"); // the start folder before, or the chosen one after
+    QTest::addColumn<QString>("told");    // after the choice: %1 file, %2 chosen, %3 start
+    QTest::addColumn<QString>("later");   // for a later Enter
+    QTest::newRow("blanks and letters beyond ASCII") << "Enter" << held << 42 << ""
+                                                     << ""
+                                                     << "";
+    QTest::newRow("no application there") << "Enter" << held << 31 << ""
+                                          << ""
+                                          << "";
+    QTest::newRow("missing there too")
+        << "Enter"
+        << "empty" << 42 << "" << notFound + "%2" + now << notFound + "%2" + now;
+    QTest::newRow("Cancel") << "Enter"
+                            << "" << 42 << ""
+                            << "" << notFound + "%3" + started;
+    QTest::newRow("Open With\u2026") << "Open With\u2026" << held << 31 << ""
+                                     << ""
+                                     << "";
+    QTest::newRow("asked again while told") << "twice" << held << 42 << ""
+                                            << ""
+                                            << "";
+    QTest::newRow("start folder removed") << "Enter" << held << 42 << "start"
+                                          << ""
+                                          << "";
+    QTest::newRow("chosen folder gone") << "Enter"
+                                        << "gone" << 42 << ""
+                                        << "The folder chosen no longer exists:\n%2\n\nDocuments "
+                                           "are still looked for in the folder the program was "
+                                           "started from:\n%3"
+                                        << notFound + "%3" + started;
+    QTest::newRow("chosen folder removed later") << "Enter" << held << 42 << "chosen"
+                                                 << "" << gone + "%2" + now;
+}
+
+// The message's other folder: chosen, it is where this and every later request
+// looks; the request gets its answer from there. The shell finds only what is
+// in the current folder.
+void TestOpening::anotherFolderFromTheMessage()
+{
+    QFETCH(QString, ask);
+    QFETCH(QString, chosen);
+    QFETCH(int, there);
+    QFETCH(QString, removed);
+    QFETCH(QString, told);
+    QFETCH(QString, later);
+    if (!removed.isEmpty()
+        && QOperatingSystemVersion::currentType() == QOperatingSystemVersion::Windows)
+        QSKIP("Windows keeps a process's current folder from being removed");
+    static const QString back = QDir::currentPath(); // as the first case found it
+    QTemporaryDir root;
+    const QString start = root.filePath("start"), folder = root.filePath(chosen);
+    QVERIFY(QDir().mkpath(start) && QDir().mkpath(root.filePath("empty"))
+            && QDir().mkpath(root.filePath(held)) && QDir::setCurrent(start));
+    m_driver = std::make_unique<WindowDriver>();
+    QVERIFY(m_driver->showWindow());
+    RecordingShell &shell = m_driver->shell;
+    shell.missingUnlessThere = true;
+    shell.answer = there;
+    const QString file = fileAt(3);
+    QVERIFY(QFile(root.filePath(held + '/' + file)).open(QIODevice::WriteOnly));
+    QVERIFY(removed != "start" || QDir(start).removeRecursively());
+    m_driver->clickRow(3);
+    if (ask.startsWith("Open With"))
+        QVERIFY(m_driver->chooseFromListMenu({ask}));
+    for (int i = ask == "twice" ? 2 : ask == "Enter"; i > 0; --i)
+        pressInList(Qt::Key_Return);
+    QList<QMessageBox *> boxes = m_driver->form().findChildren<QMessageBox *>();
+    boxes.removeIf([](const QMessageBox *box) { return !box->isVisible(); });
+    QCOMPARE(boxes.size(), 1);
+    // Enter held down answers nothing: the message stays for its first press.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, {}, QString(), true);
+    QApplication::sendEvent(boxes[0]->defaultButton(), &repeat);
+    QVERIFY(boxes[0]->isVisible());
+    shell.folderChosen = chosen.isEmpty() ? std::optional<QString>() : folder;
+    const auto shown = [](QString path) {
+        return QDir::toNativeSeparators(path).replace(' ', "\u00a0");
+    };
+    const auto expected = [&](QString text) {
+        text.replace("%1", file).replace("%2", shown(folder)).replace("%3", shown(start));
+        return text.isEmpty() ? text : "Brevanor 2002|" + text + "|2";
+    };
+    QCOMPARE(m_driver->takeNotice(true),
+             expected((removed == "start" ? gone : notFound) + "%3" + started));
+    QCOMPARE(shell.folderRequests,
+             QList<QStringList>({{"Choose the Folder That Holds \"" + file + '"', shown(start)}}));
+    const bool taken = QFileInfo(folder).isDir() && !chosen.isEmpty();
+    QCOMPARE(m_driver->takeNotice(), expected(told));
+    // The chooser is started for a type without an application.
+    QCOMPARE(shell.started.size(), taken && there == 31 && chosen == held ? 1 : 0);
+    QCOMPARE(shell.requests.size(), (ask == "twice" ? 2 : ask == "Enter" ? 1 : 0) + taken);
+    QVERIFY(removed != "chosen" || QDir(folder).removeRecursively());
+    WindowDriver::doubleClick(m_driver->list()->viewport(), m_driver->rowPoint(3));
+    QCOMPARE(m_driver->takeNotice(), expected(later));
+    if (removed.isEmpty())
+        QCOMPARE(QDir::currentPath(), taken ? folder : start);
+    QVERIFY(QDir::setCurrent(back));
 }
 
 void TestOpening::menuItemsFollowTheChosenAndMarkedRow_data()

@@ -23,6 +23,7 @@ private slots:
     void requestsGetTheShellsAnswer_data();
     void requestsGetTheShellsAnswer();
     void openWithFromTheWindowLeavesTheWindow();
+    void paperOpensFromAnotherFolder();
 
 private:
     // The file types, where the test registers one of its own.
@@ -76,7 +77,8 @@ void TestWindowsShell::requestsGetTheShellsAnswer()
     shell.forwardTo = documents::createPlatformShell();
     catalogue::Catalogue state;
     QStringList told;
-    documents::PaperOpener(state, shell, [&told](const QString &message) { told.append(message); })
+    documents::PaperOpener(
+        state, shell, [&told](const QString &message, const QString &) { told.append(message); })
         .RunShellExecute(QStringLiteral("open"), catalogue::Cell(file), std::nullopt, std::nullopt,
                          documents::showNormal);
     QCOMPARE(shell.requests.size(), 1);
@@ -90,7 +92,9 @@ void TestWindowsShell::requestsGetTheShellsAnswer()
     const QString folder = QDir::toNativeSeparators(QDir::currentPath());
     QCOMPARE(told.size(), code == documents::fileNotFound ? 1 : 0);
     if (!told.isEmpty())
-        QVERIFY2(told[0].contains(" in the folder " + folder + ".\n"), qPrintable(told[0]));
+        QVERIFY2(
+            told[0].contains(" in the folder:\n" + QString(folder).replace(' ', "\u00a0") + '\n'),
+            qPrintable(told[0]));
 }
 
 void TestWindowsShell::openWithFromTheWindowLeavesTheWindow()
@@ -109,6 +113,28 @@ void TestWindowsShell::openWithFromTheWindowLeavesTheWindow()
     driver.type(QStringLiteral("Bertolini"));
     QVERIFY(driver.form().isVisible());
     QVERIFY(driver.list()->itemCount() > 0 && driver.list()->itemCount() < 178);
+}
+
+// A folder chosen from the message, whose name holds blanks and letters beyond
+// ASCII: the shell finds the paper there by its bare name.
+void TestWindowsShell::paperOpensFromAnotherFolder()
+{
+    WindowDriver driver;
+    driver.shell.forwardTo = documents::createPlatformShell();
+    QVERIFY(driver.showWindow());
+    const QString file = driver.list()->cellText(0, 0);
+    QFile::remove(file);
+    driver.clickRow(0);
+    QTest::keyClick(driver.list(), Qt::Key_Return);
+    const QString folder = m_papers.filePath(QStringLiteral("Øberg und Böhm 2002"));
+    QVERIFY(QDir().mkpath(folder) && createFile(folder + QLatin1Char('/') + file));
+    driver.shell.folderChosen = folder;
+    QVERIFY(!driver.takeNotice(true).isEmpty());
+    QCOMPARE(driver.shell.requests.size(), 2);
+    QCOMPARE(driver.shell.requests[0].code, int(documents::fileNotFound));
+    QVERIFY(driver.shell.requests[1].code != documents::fileNotFound);
+    QCOMPARE(driver.takeNotice(), QString());
+    QVERIFY(QDir::setCurrent(m_papers.path()));
 }
 
 QTEST_MAIN(TestWindowsShell)

@@ -26,10 +26,11 @@ run=(
 # Weston, the screen reader session under Xvfb with Orca on its own session
 # bus; the install check runs the desktop's validators; the Windows icon
 # resource compiles with the mingw-w64 resource compiler; the BibTeX entries
-# are read back with a BibTeX reader of its own.
+# are read back with a BibTeX reader of its own; the stand-in PDFs' text is
+# read with pdftotext.
 test=(
     qt6-svg-dev weston xvfb xdotool orca at-spi2-core dbus-daemon
-    desktop-file-utils appstream binutils-mingw-w64-x86-64 python3-pybtex
+    desktop-file-utils appstream binutils-mingw-w64-x86-64 python3-pybtex poppler-utils
 )
 # The analysers, which read the benchmarks too, so these are built; CPack's
 # Debian package (its dependencies read by dpkg-shlibdeps, which needs file),

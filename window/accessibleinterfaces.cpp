@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessibleinterfaces.h"
 
-#include "picklist.h"
+#include "picklistaccessible.h"
 
 #include "resultlist/reportlistaccessible.h"
 

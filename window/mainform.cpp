@@ -2,12 +2,11 @@
 #include "mainform.h"
 
 #include "appicon.h"
+#include "documentnotice.h"
 #include "errorboundary.h"
-#include "findkeys.h"
 #include "listmenu.h"
 #include "picklist.h"
 #include "picturebutton.h"
-#include "rowcountcues.h"
 #include "searchbox.h"
 #include "userscale.h"
 #include "windowfonts.h"
@@ -19,7 +18,6 @@
 
 #include <QEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 
 namespace window {
@@ -34,16 +32,6 @@ QLabel *makeLabel(const QString &text, QWidget *parent)
     label->setFocusPolicy(Qt::NoFocus);
     label->setAttribute(Qt::WA_TranslucentBackground); // the window's blue shows through
     return label;
-}
-
-// Offers the first `count` entries of a code list and shows entry 0, which
-// raises the pick list's Click.
-template<int Size>
-void fillPickList(PickList &pickList, const catalogue::CellList<Size> &codes, int count)
-{
-    for (int i = 0; i < count; ++i)
-        pickList.AddItem(codes(i).text());
-    pickList.setText(codes(0).text());
 }
 
 } // namespace
@@ -71,14 +59,15 @@ MainForm::MainForm(documents::Shell &shell, QWidget *parent)
     , m_rowWriter(m_state, *ListView1)
     , m_search(m_state, m_rowWriter, *ListView1, *Text1)
     , m_filters(m_state, m_rowWriter, {*Combo1, *Combo2, *Combo3}, *Text1, m_search)
-    , m_opener(m_state, shell, [this](const QString &message) { tellUser(message); })
+    , m_opener(m_state, shell,
+               [this](const QString &message, const QString &file) { tellUser(message, file); })
+    , m_searchAids(*this, *Text1, {Combo1, Combo2, Combo3}, *Command1, *Command2, *ListView1)
 {
     createControls();
     nameAndPlaceControls();
     setTabOrder();
     bindEvents();
     handle([this] { Form_Load(); });
-    new RowCountCues(*ListView1, *Text1, {Combo1, Combo2, Combo3}, {Command1, Command2});
 }
 
 MainForm::~MainForm() = default;
@@ -171,53 +160,48 @@ void MainForm::handle(Routine routine)
     });
 }
 
+template<typename Routine>
+auto MainForm::bound(Routine routine)
+{
+    return [this, routine] { handle(routine); };
+}
+
 void MainForm::bindEvents()
 {
-    connect(Combo1, &PickList::click, this,
-            [this] { handle([this] { m_filters.Combo1_Click(); }); });
-    connect(Combo2, &PickList::click, this,
-            [this] { handle([this] { m_filters.Combo2_Click(); }); });
-    connect(Combo3, &PickList::click, this,
-            [this] { handle([this] { m_filters.Combo3_Click(); }); });
-    connect(Command1, &QPushButton::clicked, this,
-            [this] { handle([this] { m_search.Command1_Click(); }); });
-    new FindKeys(*this, *Text1, *Command1);
-    connect(Command2, &QPushButton::clicked, this,
-            [this] { handle([this] { m_filters.Command2_Click(); }); });
-    connect(Text1, &QLineEdit::textChanged, this,
-            [this] { handle([this] { m_search.Text1_Change(); }); });
+    connect(Combo1, &PickList::click, this, bound([this] { m_filters.Combo1_Click(); }));
+    connect(Combo2, &PickList::click, this, bound([this] { m_filters.Combo2_Click(); }));
+    connect(Combo3, &PickList::click, this, bound([this] { m_filters.Combo3_Click(); }));
+    connect(Command1, &QPushButton::clicked, this, bound([this] { m_search.Command1_Click(); }));
+    connect(Command2, &QPushButton::clicked, this, bound([this] { m_filters.Command2_Click(); }));
+    connect(Text1, &QLineEdit::textChanged, this, bound([this] { m_search.Text1_Change(); }));
     // Sorting from the list's menu is a click on the column's header.
     const auto columnClick = [this](int index) {
         handle([&] { resultlist::ListView1_ColumnClick(*ListView1, index); });
     };
     connect(ListView1, &resultlist::ReportList::columnClick, this, columnClick);
     connect(m_listMenu, &ListMenu::sortBy, this, columnClick);
-    connect(m_listMenu, &ListMenu::open, this,
-            [this] { handle([this] { m_opener.ListView1_DblClick(); }); });
+    const auto open = bound([this] { m_opener.ListView1_DblClick(); });
+    connect(m_listMenu, &ListMenu::open, this, open);
     connect(m_listMenu, &ListMenu::openWith, this,
-            [this] { handle([this] { m_opener.openSelectedFileWith(); }); });
+            bound([this] { m_opener.openSelectedFileWith(); }));
     connect(m_listMenu, &ListMenu::showInFolder, this,
-            [this] { handle([this] { m_opener.showSelectedFileInFolder(); }); });
+            bound([this] { m_opener.showSelectedFileInFolder(); }));
     connect(ListView1, &resultlist::ReportList::itemClick, this, [this](const QString &itemText) {
         handle([&] { m_opener.ListView1_ItemClick(itemText); });
     });
-    connect(ListView1, &resultlist::ReportList::dblClick, this,
-            [this] { handle([this] { m_opener.ListView1_DblClick(); }); });
+    connect(ListView1, &resultlist::ReportList::dblClick, this, open);
     connect(ListView1, &resultlist::ReportList::keyDown, this,
             [this](std::int16_t keyCode, std::int16_t shift) {
                 handle([&] { m_opener.ListView1_KeyDown(keyCode, shift); });
             });
 }
 
-// A message box over the window, which it holds until OK; the focus then
-// returns where it was.
-void MainForm::tellUser(const QString &message)
+void MainForm::tellUser(const QString &message, const QString &missingFile)
 {
-    auto *box =
-        new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("notice"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    if (DocumentNotice *notice = DocumentNotice::open(message, missingFile, this))
+        connect(notice, &DocumentNotice::lookInAnotherFolder, this, [this](const QString &file) {
+            handle([&] { m_opener.lookInAnotherFolder(file); });
+        });
 }
 
 void MainForm::Form_Load()

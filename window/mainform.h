@@ -2,6 +2,7 @@
 #pragma once
 
 #include "dividingline.h"
+#include "searchaids.h"
 
 #include "catalogue/catalogue.h"
 #include "documents/paperopener.h"
@@ -71,8 +72,13 @@ private:
     // updates back until it ends.
     template<typename Routine>
     void handle(Routine routine);
+    // The routine as a slot that runs it through handle().
+    template<typename Routine>
+    auto bound(Routine routine);
 
-    void tellUser(const QString &message);
+    // Why a paper did not open; for a missing document, with the way to
+    // another folder.
+    void tellUser(const QString &message, const QString &missingFile);
 
     void Form_Load();
     void Form_Resize();
@@ -99,6 +105,7 @@ private:
     selection::TextSearch m_search;
     selection::CategoryFilters m_filters;
     documents::PaperOpener m_opener;
+    SearchAids m_searchAids;
 };
 
 } // namespace window

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "catalogue/catalogue.h"
 #include "selection/textcontrol.h"
 
 #include <QComboBox>
-
-class QAccessibleInterface;
 
 namespace window {
 
@@ -42,7 +41,14 @@ private:
     QString m_lastAnnouncedEntry;
 };
 
-// Makes the accessible interface of a PickList; for QAccessible::installFactory.
-QAccessibleInterface *pickListAccessible(const QString &className, QObject *object);
+// Offers the first `count` entries of a code list and shows entry 0, which
+// raises the pick list's Click.
+template<int Size>
+void fillPickList(PickList &pickList, const catalogue::CellList<Size> &codes, int count)
+{
+    for (int i = 0; i < count; ++i)
+        pickList.AddItem(codes(i).text());
+    pickList.setText(codes(0).text());
+}
 
 } // namespace window

@@ -4,6 +4,7 @@
 #include "documents/shell.h"
 #include "errors/runtimeerror.h"
 
+#include <QFileInfo>
 #include <QList>
 #include <QString>
 
@@ -12,7 +13,8 @@
 #include <optional>
 
 // A shell that records every request and answers with a chosen code, or
-// passes each on to a real shell and answers with its code.
+// passes each on to a real shell and answers with its code. Its folder
+// chooser is never the real one: it answers with the folder set beforehand.
 class RecordingShell : public documents::Shell
 {
 public:
@@ -34,8 +36,10 @@ public:
     int execute(const QString &verb, const QString &file, const std::optional<QString> &parameters,
                 const std::optional<QString> &directory, int showCommand) override
     {
-        const int code =
-            forwardTo ? forwardTo->execute(verb, file, parameters, directory, showCommand) : answer;
+        const int code = forwardTo
+                             ? forwardTo->execute(verb, file, parameters, directory, showCommand)
+                         : missingUnlessThere && !QFileInfo::exists(file) ? documents::fileNotFound
+                                                                          : answer;
         requests.append({verb, file, parameters, directory, showCommand, code});
         if (failToExecute)
             failToExecute();
@@ -52,6 +56,12 @@ public:
             throw errors::FileNotFoundError();
     }
 
+    std::optional<QString> chooseFolder(const QString &title, const QString &startFolder) override
+    {
+        folderRequests.append({title, startFolder});
+        return folderChosen;
+    }
+
     int showInFolder(const QString &file) override
     {
         const int code = forwardTo ? forwardTo->showInFolder(file) : answer;
@@ -60,6 +70,9 @@ public:
     }
 
     int answer = 42;
+    bool missingUnlessThere = false;     // a file not in the current folder is not found
+    std::optional<QString> folderChosen; // none: the user cancels
+    QList<QStringList> folderRequests;   // each one's title and start folder
     bool failToStart = false;
     std::function<void()> failToExecute; // throws, once the request is recorded
     std::unique_ptr<documents::Shell> forwardTo;

@@ -227,16 +227,23 @@ public:
     }
 
     // What the window's message box tells, as "title|text|buttons", answered
-    // with OK; empty when it tells nothing.
-    QString takeNotice()
+    // with OK, or with its "Look in Another Folder…", whose mnemonic it shows
+    // and which Tab reaches; empty when it tells nothing or has no such button.
+    QString takeNotice(bool anotherFolder = false)
     {
         for (QMessageBox *box : m_form->findChildren<QMessageBox *>(QStringLiteral("notice"))) {
+            auto *another = box->findChild<QPushButton *>(QStringLiteral("anotherFolder"));
             if (!box->isVisible())
                 continue;
+            if (anotherFolder
+                && (!another || another->text() != "&Look in Another Folder\u2026"
+                    || !(another->focusPolicy() & Qt::TabFocus)))
+                return {};
             const QString told = QStringLiteral("%1|%2|%3")
                                      .arg(box->windowTitle(), box->text())
                                      .arg(box->buttons().size());
-            box->button(QMessageBox::Ok)->click();
+            QTest::mouseClick(anotherFolder ? another : box->button(QMessageBox::Ok),
+                              Qt::LeftButton);
             return told;
         }
         return {};
