@@ -45,9 +45,9 @@ void LegibleCellDelegate::initStyleOption(QStyleOptionViewItem *option,
     }
 }
 
-// The cell as the style draws it; then, within each match only, the cell
-// again on the highlight, unselected and in the list's text colour, so that
-// the letters stand exactly where they stood.
+// The cell as the style draws it; then, within each match only, the
+// highlight and on it the same letters, laid out once, in the list's text
+// colour, where the style put them.
 void LegibleCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                                 const QModelIndex &index) const
 {
@@ -57,21 +57,21 @@ void LegibleCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
     const QList<Span> spans = matchesIn(index, index.data().toString());
     if (spans.isEmpty())
         return;
-    QStyleOptionViewItem match = option;
-    initStyleOption(&match, index);
-    const QColor text = match.palette.color(colorGroup(match), QPalette::Text);
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    QTextLayout layout(cell.text, cell.font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    QPoint origin;
+    const QRegion region = spanRegion(cell, line, spans, &origin);
+    const QColor text = cell.palette.color(colorGroup(cell), QPalette::Text);
     const QColor ground = legibility::nearestLegible(matchColor, text);
-    match.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver);
-    match.backgroundBrush = ground;
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        match.palette.setColor(group, QPalette::Text, legibility::nearestLegible(text, ground));
-    QRegion region;
-    for (const QRect &rect : spanRects(match, spans))
-        region += rect;
-    const QStyle *style = match.widget ? match.widget->style() : QApplication::style();
     painter->save();
     painter->setClipRegion(region, Qt::IntersectClip);
-    style->drawControl(QStyle::CE_ItemViewItem, &match, painter, match.widget);
+    painter->fillRect(region.boundingRect(), ground);
+    painter->setPen(legibility::nearestLegible(text, ground));
+    layout.draw(painter, origin);
     painter->restore();
 }
 
@@ -101,35 +101,36 @@ void LegibleCellDelegate::findIn(const QString &text, int from, int to, QList<Sp
         spans.append({int(at), length});
 }
 
-// Where the spans stand in the cell as the style lays its text out: in the
-// text rectangle within its margins, elided at the right when it is too long.
-QList<QRect> LegibleCellDelegate::spanRects(const QStyleOptionViewItem &option,
-                                            const QList<Span> &spans)
+// Where the spans stand in the cell as the style lays its text out, in the
+// text rectangle within its margins, and where the text starts (`origin`).
+// A text too long for the cell ends in an ellipsis: the letters before it
+// are the cell's own.
+QRegion LegibleCellDelegate::spanRegion(const QStyleOptionViewItem &option, const QTextLine &line,
+                                        const QList<Span> &spans, QPoint *origin)
 {
     const QStyle *style = option.widget ? option.widget->style() : QApplication::style();
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1;
     const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &option, option.widget)
                            .adjusted(margin, 0, -margin, 0);
-    const QString shown =
-        option.fontMetrics.elidedText(option.text, option.textElideMode, area.width());
-    // Of an elided text, only the letters before the ellipsis are the cell's own.
-    const int kept = shown == option.text ? int(shown.size()) : int(shown.size()) - 1;
-    QTextLayout layout(shown, option.font);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    layout.endLayout();
-    const QSize size(qCeil(line.naturalTextWidth()), option.fontMetrics.height());
+    const bool elided = line.naturalTextWidth() > area.width();
+    const qreal room = elided ? area.width() - option.fontMetrics.horizontalAdvance(QChar(0x2026))
+                              : line.naturalTextWidth();
+    int kept = line.xToCursor(room);
+    if (line.cursorToX(kept) > room)
+        --kept;
+    const QSize size(elided ? area.width() : qCeil(room), option.fontMetrics.height());
     const QRect text = QStyle::alignedRect(option.direction, option.displayAlignment, size, area);
-    QList<QRect> rects;
+    *origin = text.topLeft();
+    QRegion region;
     for (const Span &span : spans) {
         const int end = std::min(span.start + span.length, kept);
         if (end <= span.start)
             continue;
         const int left = text.left() + qFloor(line.cursorToX(span.start));
         const int right = text.left() + qCeil(line.cursorToX(end));
-        rects.append(QRect(left, text.top(), right - left, text.height()));
+        region += QRect(left, text.top(), right - left, text.height());
     }
-    return rects;
+    return region;
 }
 
 } // namespace resultlist

@@ -3,6 +3,8 @@
 
 #include "measuredcelldelegate.h"
 
+class QTextLine;
+
 namespace resultlist {
 
 // Draws a cell's own text colour where it is legible on the list's ground, as
@@ -36,7 +38,8 @@ private:
 
     QList<Span> matchesIn(const QModelIndex &index, const QString &text) const;
     void findIn(const QString &text, int from, int to, QList<Span> &spans) const;
-    static QList<QRect> spanRects(const QStyleOptionViewItem &option, const QList<Span> &spans);
+    static QRegion spanRegion(const QStyleOptionViewItem &option, const QTextLine &line,
+                              const QList<Span> &spans, QPoint *origin);
 
     QString m_matchText;
 };
