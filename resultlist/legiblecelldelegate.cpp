@@ -19,6 +19,7 @@ namespace {
 constexpr int authorColumn = 1;
 constexpr int titleColumn = 2;
 const QString nameSeparator = QStringLiteral(", ");
+constexpr std::size_t layoutsKept = 1024; // more than the built-in rows' names and titles
 
 QPalette::ColorGroup colorGroup(const QStyleOptionViewItem &option)
 {
@@ -59,10 +60,8 @@ void LegibleCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
         return;
     QStyleOptionViewItem cell = option;
     initStyleOption(&cell, index);
-    QTextLayout layout(cell.text, cell.font);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
+    const QTextLayout &layout = laidOut(cell.text, cell.font);
+    const QTextLine line = layout.lineAt(0);
     QPoint origin;
     const QRegion region = spanRegion(cell, line, spans, &origin);
     const QColor text = cell.palette.color(colorGroup(cell), QPalette::Text);
@@ -73,6 +72,24 @@ void LegibleCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
     painter->setPen(legibility::nearestLegible(text, ground));
     layout.draw(painter, origin);
     painter->restore();
+}
+
+// Each text is laid out once for the list's font: the matches of every
+// typed character redraw the same texts.
+const QTextLayout &LegibleCellDelegate::laidOut(const QString &text, const QFont &font) const
+{
+    if (font != m_laidOutFont || m_layouts.size() >= layoutsKept) {
+        m_layouts.clear();
+        m_laidOutFont = font;
+    }
+    std::unique_ptr<QTextLayout> &layout = m_layouts[text];
+    if (!layout) {
+        layout = std::make_unique<QTextLayout>(text, font);
+        layout->beginLayout();
+        layout->createLine();
+        layout->endLayout();
+    }
+    return *layout;
 }
 
 QList<LegibleCellDelegate::Span> LegibleCellDelegate::matchesIn(const QModelIndex &index,

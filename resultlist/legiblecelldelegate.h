@@ -3,7 +3,11 @@
 
 #include "measuredcelldelegate.h"
 
-class QTextLine;
+#include <QFont>
+#include <QTextLayout>
+
+#include <memory>
+#include <unordered_map>
 
 namespace resultlist {
 
@@ -41,7 +45,11 @@ private:
     static QRegion spanRegion(const QStyleOptionViewItem &option, const QTextLine &line,
                               const QList<Span> &spans, QPoint *origin);
 
+    const QTextLayout &laidOut(const QString &text, const QFont &font) const;
+
     QString m_matchText;
+    mutable std::unordered_map<QString, std::unique_ptr<QTextLayout>> m_layouts;
+    mutable QFont m_laidOutFont;
 };
 
 } // namespace resultlist
