@@ -17,7 +17,8 @@ namespace {
 QAccessibleInterface *accessible(QObject *object)
 {
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
-    Q_ASSERT(iface);
+    if (!iface) // no later step could run without it
+        qFatal("%s has no accessible interface", qPrintable(object->objectName()));
     return iface;
 }
 
@@ -179,7 +180,7 @@ void TestAccessibility::listIsATableOfTheShownCellsWithACurrentRow()
     const QString rows = files.size() == 1 ? "1 row" : QStringLiteral("%1 rows").arg(files.size());
     QCOMPARE(accessible(m_driver->list())->text(QAccessible::Description),
              files.isEmpty() ? QStringLiteral("No rows") : rows);
-    using cataloguenames::captions;
+    using facts::captions;
     for (int column = 0; column < 6; ++column) {
         QCOMPARE(cells->columnDescription(column), captions[column]);
         // The headers are the table's first children; the sort column's tells the direction.

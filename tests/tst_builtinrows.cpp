@@ -4,6 +4,7 @@
 // purpose (blanks, a paper with two titles, rows filed under another session).
 #include "catalogue/builtincontent.h"
 #include "catalogue/catalogue.h"
+#include "support/designfacts.h"
 
 #include <QHash>
 #include <QMap>
@@ -118,7 +119,7 @@ private:
 
 void TestBuiltinRows::initTestCase()
 {
-    m_state.papercount = builtinPaperCount;
+    m_state.papercount = facts::paperCount;
     writeBuiltinRows(m_state);
     for (int row = 1; row <= m_state.papercount; ++row) {
         const QString fileName = text(row, column::file);

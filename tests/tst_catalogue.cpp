@@ -4,6 +4,7 @@
 #include "catalogue/builtincontent.h"
 #include "catalogue/catalogue.h"
 #include "errors/runtimeerror.h"
+#include "support/designfacts.h"
 
 #include <QtTest>
 
@@ -27,7 +28,7 @@ QString errorOf(const std::function<void()> &access)
 
 void loadEverything(Catalogue &state)
 {
-    state.papercount = builtinPaperCount;
+    state.papercount = facts::paperCount;
     writeBuiltinRows(state);
     writeTracks(state);
     writeTimeslots(state);
@@ -93,14 +94,17 @@ void TestCatalogue::onlyTheRowsAndNamedSlotsAreFilled()
         return QString(loaded ? named : 0, u't').leftJustified(size, u'e');
     };
 
-    for (int row = 0; row < paperRows; ++row) {
+    for (int row = 0; row < facts::paperRows; ++row) {
         // Row 0 stays empty; the visible flag is left to the first filter pass.
-        QCOMPARE(kinds([&](int c) -> const Cell & { return state.papers(row, c); }, paperColumns),
-                 u'e' + filled(row == 0 ? 0 : paperColumns - 1, paperColumns - 1));
+        QCOMPARE(
+            kinds([&](int c) -> const Cell & { return state.papers(row, c); }, facts::paperColumns),
+            u'e' + filled(row == 0 ? 0 : facts::paperColumns - 1, facts::paperColumns - 1));
     }
-    QCOMPARE(kinds(state.tracks, trackSlots), filled(trackSlots, trackSlots));
-    QCOMPARE(kinds(state.timeslots, timeslotSlots), filled(timeslotSlots, timeslotSlots));
-    QCOMPARE(kinds(state.sessions, sessionSlots), filled(sessionSlots - 1, sessionSlots));
+    QCOMPARE(kinds(state.tracks, facts::trackSlots), filled(facts::trackSlots, facts::trackSlots));
+    QCOMPARE(kinds(state.timeslots, facts::timeslotSlots),
+             filled(facts::timeslotSlots, facts::timeslotSlots));
+    QCOMPARE(kinds(state.sessions, facts::sessionSlots),
+             filled(facts::sessionSlots - 1, facts::sessionSlots));
     QVERIFY(state.selectedfile.isEmpty());
 }
 
@@ -205,7 +209,7 @@ void TestCatalogue::codeListTexts_data()
     QTest::addColumn<QList<int>>("endingInBlank");
     QTest::addColumn<Texts>("someTexts");
 
-    QTest::newRow("tracks") << "tracks" << trackSlots << QList<int>()
+    QTest::newRow("tracks") << "tracks" << facts::trackSlots << QList<int>()
                             << Texts{{0, "All tracks"},
                                      {1, "Keynotes"},
                                      {7, "6) Creative Knowledge Environments"},
@@ -213,13 +217,13 @@ void TestCatalogue::codeListTexts_data()
                                       "8) Breaking Boundaries & Building Bridges: The Case of the "
                                       "Emer-ging Market Economies in Central East Europe"},
                                      {14, "Workshop: The Structure of the Brevanor"}};
-    QTest::newRow("timeslots") << "timeslots" << timeslotSlots << QList<int>()
+    QTest::newRow("timeslots") << "timeslots" << facts::timeslotSlots << QList<int>()
                                << Texts{{0, "All timeslots"},
                                         {1, "Keynotes"},
                                         {3, "Wednesday 6 Nov., 16:15-18:00"},
                                         {7, "Saturday 9 Nov., 09:00-10:40"}};
     QTest::newRow("sessions")
-        << "sessions" << sessionSlots - 1 << QList<int>{21, 22, 48}
+        << "sessions" << facts::sessionSlots - 1 << QList<int>{21, 22, 48}
         << Texts{
                {0, "All sessions"},
                {1, "Keynotes"},

@@ -4,6 +4,7 @@
 #include "documents/bibtexentry.h"
 #include "documents/bibtexkeys.h"
 #include "documents/citation.h"
+#include "support/designfacts.h"
 
 #include <QtTest>
 
@@ -28,7 +29,7 @@ private:
 
 void TestCiting::initTestCase()
 {
-    m_state.papercount = catalogue::builtinPaperCount;
+    m_state.papercount = facts::paperCount;
     catalogue::writeBuiltinRows(m_state);
     catalogue::writeTracks(m_state);
     catalogue::writeTimeslots(m_state);

@@ -3,6 +3,7 @@
 #include "errors/runtimeerror.h"
 #include "resultlist/columnsort.h"
 #include "resultlist/reportlist.h"
+#include "support/designfacts.h"
 
 #include <QTest>
 
@@ -19,7 +20,7 @@ class FaultyList : public SortTarget
 public:
     std::set<std::string> failing;
     QStringList calls;
-    int pointer = resultlist::crossPointer;
+    int pointer = facts::crossPointer;
     std::int16_t key = 1;
     int order = 0;
     bool sorted = false;
@@ -64,7 +65,7 @@ void TestColumnSort::stepsSurviveFailures_data()
     QTest::addColumn<int>("pointer");
     QTest::addColumn<bool>("sorted");
 
-    const int cross = resultlist::crossPointer;
+    const int cross = facts::crossPointer;
     QTest::newRow("other column: ascending by it") << QStringList{} << 3 << 2 << 0 << cross << true;
     QTest::newRow("same column: reversed") << QStringList{} << 2 << 1 << 1 << cross << true;
     QTest::newRow("header beyond any key: reversed")
@@ -79,7 +80,7 @@ void TestColumnSort::stepsSurviveFailures_data()
     QTest::newRow("sorting refused") << QStringList{"setSorted"} << 3 << 2 << 0 << cross << false;
     QTest::newRow("lock refused") << QStringList{"lock"} << 3 << 2 << 0 << cross << true;
     QTest::newRow("pointer unreadable: default comes back")
-        << QStringList{"readPointer"} << 3 << 2 << 0 << int(resultlist::defaultPointer) << true;
+        << QStringList{"readPointer"} << 3 << 2 << 0 << facts::defaultPointer << true;
     QTest::newRow("pointer refused") << QStringList{"setPointer"} << 3 << 2 << 0 << cross << true;
 }
 
@@ -116,20 +117,23 @@ void TestColumnSort::drawingIsSuspendedWhileSorting()
     list.addItem("2.doc");
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
-    list.setMousePointer(resultlist::crossPointer);
+    list.setMousePointer(facts::crossPointer);
     int changes = 0;
     int changesWhileDrawing = 0;
+    int changesWithoutHourglass = 0;
     connect(list.model(), &QAbstractItemModel::modelReset, this, [&] {
         ++changes;
         changesWhileDrawing += list.updatesEnabled() ? 1 : 0;
+        changesWithoutHourglass += list.cursor().shape() == Qt::WaitCursor ? 0 : 1;
     });
     resultlist::ListView1_ColumnClick(list, 1);
     QVERIFY(changes > 0);
     QCOMPARE(changesWhileDrawing, 0);
+    QCOMPARE(changesWithoutHourglass, 0);
     QVERIFY(list.updatesEnabled());
     QCOMPARE(list.cursor().shape(), Qt::CrossCursor); // the pointer comes back as it was
     // The key was already 0, so the click reversed the direction.
-    QCOMPARE(list.sortOrder(), int(resultlist::descending));
+    QCOMPARE(list.sortOrder(), facts::descending);
     QCOMPARE(list.model()->index(0, 0).data().toString(), QStringLiteral("2.doc"));
 }
 

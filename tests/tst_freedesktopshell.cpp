@@ -118,7 +118,7 @@ private:
     bool makeDocument(const QString &name) { return writeFile(inDocuments(name), "%PDF-1.4\n"); }
     int execute(const QString &name, const QString &verb = QStringLiteral("open"))
     {
-        return m_shell->execute(verb, name, std::nullopt, std::nullopt, documents::showNormal);
+        return m_shell->execute(verb, name, std::nullopt, std::nullopt, facts::showNormal);
     }
     // GIO starts every application through the launcher, which a test can break.
     bool setLauncherWorks(bool works) const
@@ -249,7 +249,7 @@ void TestFreedesktopShell::expectStarts(QList<QStringList> expected)
 {
     QTRY_VERIFY_WITH_TIMEOUT(recordedStarts().size() >= expected.size(), launchTimeout);
     QVERIFY(makeDocument(sentinelName));
-    QVERIFY2(execute(sentinelName) > documents::lastErrorCode, "the sentinel did not open");
+    QVERIFY2(execute(sentinelName) > facts::lastErrorCode, "the sentinel did not open");
     expected.append({inDocuments(sentinelName)});
     std::sort(expected.begin(), expected.end());
     QTRY_COMPARE_WITH_TIMEOUT(recordedStarts(), expected, launchTimeout);
@@ -304,13 +304,12 @@ void TestFreedesktopShell::opensWithTheDefaultApplicationOrNothing_data()
     opens("non-ASCII", QStringLiteral("Ærø Ünïcødé ĳ €.pdf"));
     opens("in a subdirectory", QStringLiteral("sub dir/135.pdf"));
     // Failures open nothing.
-    const int missing = documents::fileNotFound;
+    const int missing = facts::fileNotFound;
     QTest::newRow("missing") << open << "136.pdf" << false << missing;
     QTest::newRow("missing, type without application") << open << "136.doc" << false << missing;
     QTest::newRow("empty name") << open << QString() << false << missing;
     // The chooser is the caller's to ask for.
-    QTest::newRow("type without application")
-        << open << "2.doc" << false << int(documents::noAssociation);
+    QTest::newRow("type without application") << open << "2.doc" << false << facts::noAssociation;
     QTest::newRow("verb other than open") << QStringLiteral("print") << "135.pdf" << false << 0;
     QTest::newRow("application cannot start") << open << "135.pdf" << true << 0;
 }
@@ -330,11 +329,11 @@ void TestFreedesktopShell::opensWithTheDefaultApplicationOrNothing()
     QVERIFY(setLauncherWorks(true));
 
     if (opens)
-        QVERIFY2(answer > documents::lastErrorCode, qPrintable(QString::number(answer)));
+        QVERIFY2(answer > facts::lastErrorCode, qPrintable(QString::number(answer)));
     else if (code)
         QCOMPARE(answer, code);
     else // not one that sends the caller to the chooser
-        QVERIFY2(answer <= documents::lastErrorCode && answer != documents::noAssociation,
+        QVERIFY2(answer <= facts::lastErrorCode && answer != facts::noAssociation,
                  qPrintable(QString::number(answer)));
     const QWidgetList windows = QApplication::topLevelWidgets();
     QVERIFY(std::none_of(windows.begin(), windows.end(), std::mem_fn(&QWidget::isVisible)));
@@ -465,7 +464,7 @@ void TestFreedesktopShell::startsCommandLineWithoutShell_data()
                                   << QList<QStringList>{{";", "$(touch pwned)", "`touch", "pwned`",
                                                          "|", "-x"}}
                                   << false;
-    QTest::newRow("Open With without a file") << documents::openWithCommand << none << false;
+    QTest::newRow("Open With without a file") << facts::openWithCommand << none << false;
     QTest::newRow("no such program") << "/nonexistent/brevanor-helper 135.pdf" << none << true;
     QTest::newRow("missing interpreter") << m_home + "/broken.sh" << none << true;
     QTest::newRow("empty") << QString() << none << true;
@@ -478,7 +477,7 @@ void TestFreedesktopShell::startsCommandLineWithoutShell()
     QFETCH(bool, fails);
     QString failure;
     try {
-        m_shell->startCommandLine(commandLine, documents::showNormal);
+        m_shell->startCommandLine(commandLine, facts::showNormal);
     } catch (const errors::RuntimeError &error) {
         failure = QStringLiteral("%1 %2").arg(error.number()).arg(QString::fromUtf8(error.what()));
     }
@@ -508,10 +507,10 @@ void TestFreedesktopShell::showsInFolder_data()
                                         << "/135.pdf" << -1;
     QTest::newRow("missing") << "136.pdf"
                              << "answers"
-                             << "" << int(documents::fileNotFound);
+                             << "" << facts::fileNotFound;
     QTest::newRow("empty name") << ""
                                 << "answers"
-                                << "" << int(documents::fileNotFound);
+                                << "" << facts::fileNotFound;
 }
 
 void TestFreedesktopShell::showsInFolder()
@@ -530,7 +529,7 @@ void TestFreedesktopShell::showsInFolder()
 
     const int answer = m_shell->showInFolder(name);
     if (code < 0)
-        QVERIFY2(answer > documents::lastErrorCode, qPrintable(QString::number(answer)));
+        QVERIFY2(answer > facts::lastErrorCode, qPrintable(QString::number(answer)));
     else
         QCOMPARE(answer, code);
     const QString folder = QFileInfo(inDocuments(name)).absolutePath();

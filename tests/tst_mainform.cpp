@@ -4,7 +4,6 @@
 
 #include "legibility/contrast.h"
 #include "window/picturebutton.h"
-#include "window/userscale.h"
 
 #include <QLabel>
 #include <QScopeGuard>
@@ -240,7 +239,7 @@ void TestMainForm::drawsLegiblyAtEveryScale()
     QTRY_COMPARE(driver.form().palette().color(QPalette::WindowText),
                  palette.color(QPalette::WindowText));
     const QImage image = grabAt(driver.form(), scale);
-    const QColor blue = window::MainForm::pictureBlue;
+    const QColor blue(facts::pictureBlue);
     // A colour of the theme's own needs 4.5:1; one put in its place, 7:1.
     // Anti-aliased strokes fall short of their colour, by up to a tenth.
     const auto legible = [](bool themes) { return (themes ? 4.5 : 7.0) * 0.9; };
@@ -314,9 +313,9 @@ void TestMainForm::startupLeavesTheRestAsDesigned()
     const float widths[] = {6, 10, 27, 10, 13, 10};
     for (int i = 1; i <= 6; ++i) {
         QCOMPARE(driver.list()->columnWidth(i),
-                 float(qRound(widths[i - 1] * window::pixelsPerUnitX) / window::pixelsPerUnitX));
+                 float(qRound(widths[i - 1] * facts::pixelsPerUnitX) / facts::pixelsPerUnitX));
         QCOMPARE(driver.list()->header()->sectionSize(i - 1),
-                 qRound(widths[i - 1] * window::pixelsPerUnitX));
+                 qRound(widths[i - 1] * facts::pixelsPerUnitX));
     }
 }
 

@@ -2,6 +2,7 @@
 // The report list control on its own: batching, its view and its settings.
 #include "errors/runtimeerror.h"
 #include "resultlist/reportlist.h"
+#include "support/designfacts.h"
 
 #include <QHeaderView>
 #include <QRegularExpression>
@@ -143,11 +144,11 @@ void TestReportList::sizesAreInWindowUnits()
 void TestReportList::keepsTheSavedPointer()
 {
     ReportList list(1.0, 1.0);
-    list.setMousePointer(resultlist::crossPointer);
+    list.setMousePointer(facts::crossPointer);
     QCOMPARE(list.cursor().shape(), Qt::CrossCursor);
-    list.setMousePointer(resultlist::hourglassPointer);
+    list.setMousePointer(facts::hourglassPointer);
     QCOMPARE(list.cursor().shape(), Qt::WaitCursor);
-    list.setMousePointer(resultlist::defaultPointer);
+    list.setMousePointer(facts::defaultPointer);
     QCOMPARE(list.cursor().shape(), Qt::ArrowCursor);
 }
 

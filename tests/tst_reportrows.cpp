@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The list's row engine on its own: the order it shows its rows in.
 #include "resultlist/reportrows.h"
+#include "support/designfacts.h"
 
 #include <QTest>
 
@@ -84,7 +85,7 @@ void TestReportRows::sortsBySubItemColumn()
     rows.setSortKey(1);
     rows.setSorted(true);
     QCOMPARE(shownColumn(rows, 0), (QStringList{"2.doc", "3.doc", "1.doc"}));
-    rows.setSortOrder(resultlist::descending);
+    rows.setSortOrder(facts::descending);
     QCOMPARE(shownColumn(rows, 1), (QStringList{"Weber", "Mori", "adams"}));
 }
 

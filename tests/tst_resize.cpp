@@ -2,8 +2,6 @@
 // The list, the dividing lines and the columns following the window's size.
 #include "support/windowfixture.h"
 
-#include "window/userscale.h"
-
 namespace {
 
 // The list's size, the lines' right ends and the columns' widths.
@@ -44,7 +42,7 @@ private slots:
 void TestResize::init()
 {
     WindowFixture::init();
-    QVERIFY(resizeTo(*m_driver, window::MainForm::designClientSize));
+    QVERIFY(resizeTo(*m_driver, facts::designClientSize));
 }
 
 void TestResize::designSizeLaysOutInUnits()
@@ -60,7 +58,7 @@ void TestResize::designSizeLaysOutInUnits()
         // Each width is the reported list width times its share, then whole pixels.
         QVERIFY2(near(list->columnWidth(i), expected[i - 1], 0.6), qPrintable(QString::number(i)));
         QCOMPARE(list->header()->sectionSize(i - 1),
-                 qRound(expected[i - 1] * window::pixelsPerUnitX));
+                 qRound(expected[i - 1] * facts::pixelsPerUnitX));
     }
 }
 
@@ -75,7 +73,7 @@ void TestResize::smallestSizesAboveThresholds()
     QVERIFY(near(m_driver->list()->widthInUnits(), 53.21, 0.02));
     QCOMPARE(m_driver->list()->height(), 1);
     QVERIFY(resizeTo(*m_driver, QSize(102, 308))); // H about 300
-    QCOMPARE(m_driver->list()->height(), qRound(44.0 * window::pixelsPerUnitY));
+    QCOMPARE(m_driver->list()->height(), qRound(44.0 * facts::pixelsPerUnitY));
     QVERIFY(near(m_driver->list()->heightInUnits(), 44.0, 0.5)); // whole pixels
 }
 

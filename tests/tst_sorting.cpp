@@ -49,7 +49,7 @@ void TestSorting::headerClicksChooseColumnAndDirection()
     QFETCH(int, cell);
     QFETCH(bool, ascending);
     QFETCH(bool, fromMenu);
-    using cataloguenames::captions;
+    using facts::captions;
     resultlist::ReportList *list = m_driver->list();
     m_driver->clickRow(4);
     const QStringList chosen = m_driver->shownRows().at(4);

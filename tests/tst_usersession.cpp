@@ -51,7 +51,7 @@ void TestUserSession::wholeSession()
     driver.clickButton("Command2");
     QCOMPARE(driver.list()->itemCount(), 178);
     QCOMPARE(driver.list()->sortKey(), 2);
-    QCOMPARE(driver.list()->sortOrder(), int(resultlist::descending));
+    QCOMPARE(driver.list()->sortOrder(), facts::descending);
     QCOMPARE(driver.state().selectedfile.text(), rows.first()[0]);
     QTest::keyClick(driver.list(), Qt::Key_Return);
     QCOMPARE(driver.shell.requests.size(), 2);

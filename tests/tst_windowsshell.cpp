@@ -63,16 +63,16 @@ void TestWindowsShell::requestsGetTheShellsAnswer_data()
     QTest::newRow("blanks and letters beyond ASCII")
         << QStringLiteral("Øberg und Böhm, Über Ähnlichkeit 7.brevanor-paper") << 33;
     QTest::newRow("missing file") << QStringLiteral("missing.brevanor-paper")
-                                  << int(documents::fileNotFound);
+                                  << facts::fileNotFound;
     QTest::newRow("no association")
-        << QStringLiteral("135.brevanor-unknown") << int(documents::noAssociation);
+        << QStringLiteral("135.brevanor-unknown") << facts::noAssociation;
 }
 
 void TestWindowsShell::requestsGetTheShellsAnswer()
 {
     QFETCH(QString, file);
     QFETCH(int, code);
-    QVERIFY(code == documents::fileNotFound || createFile(file));
+    QVERIFY(code == facts::fileNotFound || createFile(file));
     RecordingShell shell;
     shell.forwardTo = documents::createPlatformShell();
     catalogue::Catalogue state;
@@ -80,17 +80,17 @@ void TestWindowsShell::requestsGetTheShellsAnswer()
     documents::PaperOpener(
         state, shell, [&told](const QString &message, const QString &) { told.append(message); })
         .RunShellExecute(QStringLiteral("open"), catalogue::Cell(file), std::nullopt, std::nullopt,
-                         documents::showNormal);
+                         facts::showNormal);
     QCOMPARE(shell.requests.size(), 1);
     QCOMPARE(std::min(shell.requests[0].code, 33), code);
     // Only the missing association starts anything, and it did start.
-    const bool opensWith = code == documents::noAssociation;
+    const bool opensWith = code == facts::noAssociation;
     QCOMPARE(shell.started.size(), opensWith ? 1 : 0);
     if (opensWith)
-        QCOMPARE(shell.started[0].commandLine, documents::openWithCommand + file);
+        QCOMPARE(shell.started[0].commandLine, facts::openWithCommand + file);
     // The shell shows no message of its own: the program tells where it looked.
     const QString folder = QDir::toNativeSeparators(QDir::currentPath());
-    QCOMPARE(told.size(), code == documents::fileNotFound ? 1 : 0);
+    QCOMPARE(told.size(), code == facts::fileNotFound ? 1 : 0);
     if (!told.isEmpty())
         QVERIFY2(
             told[0].contains(" in the folder:\n" + QString(folder).replace(' ', "\u00a0") + '\n'),
@@ -108,7 +108,7 @@ void TestWindowsShell::openWithFromTheWindowLeavesTheWindow()
     QTest::keyClick(driver.list(), Qt::Key_Return);
     QCOMPARE(driver.shell.requests.size(), 1);
     QCOMPARE(driver.shell.started.size(), 1);
-    QCOMPARE(driver.shell.started[0].commandLine, documents::openWithCommand + file);
+    QCOMPARE(driver.shell.started[0].commandLine, facts::openWithCommand + file);
     // The window goes on answering its user.
     driver.type(QStringLiteral("Bertolini"));
     QVERIFY(driver.form().isVisible());
@@ -131,8 +131,8 @@ void TestWindowsShell::paperOpensFromAnotherFolder()
     driver.shell.folderChosen = folder;
     QVERIFY(!driver.takeNotice(true).isEmpty());
     QCOMPARE(driver.shell.requests.size(), 2);
-    QCOMPARE(driver.shell.requests[0].code, int(documents::fileNotFound));
-    QVERIFY(driver.shell.requests[1].code != documents::fileNotFound);
+    QCOMPARE(driver.shell.requests[0].code, facts::fileNotFound);
+    QVERIFY(driver.shell.requests[1].code != facts::fileNotFound);
     QCOMPARE(driver.takeNotice(), QString());
     QVERIFY(QDir::setCurrent(m_papers.path()));
 }

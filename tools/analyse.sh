@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 tools/install-deps.sh check
 root=$(pwd)
 build=${BUILD_DIR:-build}
-dirs=(app errors catalogue documents legibility resultlist selection window packaging tests bench)
+dirs=(app errors catalogue documents legibility resultlist selection window standins packaging tests bench)
 ours="^$root/($(IFS='|'; echo "${dirs[*]}"))/"
 
 # clang-tidy reads the compile commands; the tests include their moc output,

@@ -24,9 +24,6 @@ inline QString session(int code)
     return QString::fromUtf8(catalogue::sessionNames[code]);
 }
 
-// The list's column captions, in header order, as a user reads them.
-inline const QStringList captions{"Open", "Author", "Title", "Track", "Session", "Time slot"};
-
 // The cell `cell` of the built-in row `row`, counted from 1.
 inline QString builtinCell(int row, const char *catalogue::BuiltinRow::*cell)
 {

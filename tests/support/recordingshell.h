@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "designfacts.h"
+
 #include "documents/shell.h"
 #include "errors/runtimeerror.h"
 
@@ -38,7 +40,7 @@ public:
     {
         const int code = forwardTo
                              ? forwardTo->execute(verb, file, parameters, directory, showCommand)
-                         : missingUnlessThere && !QFileInfo::exists(file) ? documents::fileNotFound
+                         : missingUnlessThere && !QFileInfo::exists(file) ? facts::fileNotFound
                                                                           : answer;
         requests.append({verb, file, parameters, directory, showCommand, code});
         if (failToExecute)

@@ -2,10 +2,7 @@
 #pragma once
 
 #include "cataloguenames.h"
-
-#include "documents/paperopener.h"
-#include "window/mainform.h"
-#include "window/userscale.h"
+#include "designfacts.h"
 
 #include <QCollator>
 #include <QList>
@@ -26,11 +23,11 @@
 // the window's size.
 namespace randomsession {
 
-using documents::openWithCommand;
-using window::pixelsPerUnitX;
-using window::pixelsPerUnitY;
-inline constexpr const auto &columnShares = window::MainForm::columnShares;
-inline constexpr const auto &startColumnWidths = window::MainForm::startColumnWidths;
+using facts::columnShares;
+using facts::openWithCommand;
+using facts::pixelsPerUnitX;
+using facts::pixelsPerUnitY;
+using facts::startColumnWidths;
 constexpr int maxSearchLength = 30000; // the box holds a little more; a user stops earlier
 
 enum DropDown { trackList, timeslotList, sessionList };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cataloguenames.h"
+#include "designfacts.h"
 #include "recordingshell.h"
 
 #include "catalogue/builtincontent.h"
@@ -72,7 +73,8 @@ public:
     T *control(const char *name) const
     {
         auto *found = m_form->findChild<T *>(QString::fromLatin1(name));
-        Q_ASSERT(found);
+        if (!found) // no later step could run without it
+            qFatal("the window has no control %s", name);
         return found;
     }
 

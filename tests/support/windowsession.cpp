@@ -20,7 +20,7 @@ bool RuntimeErrorWatch::eventFilter(QObject *watched, QEvent *event)
 
 Session::Session()
     : m_driver(std::make_unique<WindowDriver>())
-    , m_model(window::MainForm::designClientSize)
+    , m_model(facts::designClientSize)
 {
 }
 
