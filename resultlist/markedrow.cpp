@@ -6,6 +6,12 @@
 
 namespace resultlist {
 
+namespace {
+
+constexpr int keyCells = 2; // one author's row of one paper
+
+} // namespace
+
 MarkedRow::MarkedRow(ReportView &view, const ReportRows &rows)
     : m_view(view)
     , m_rows(rows)
@@ -15,7 +21,7 @@ MarkedRow::MarkedRow(ReportView &view, const ReportRows &rows)
 bool MarkedRow::inView() const
 {
     const int marked = m_view.markedPosition();
-    if (m_item < 0 || marked < 0)
+    if (marked < 0 || marked >= m_rows.count())
         return false;
     const QRect row = m_view.visualRect(m_view.model()->index(marked, 0));
     return row.height() > 0 && row.bottom() >= 0 && row.top() < m_view.viewport()->height();
@@ -24,18 +30,29 @@ bool MarkedRow::inView() const
 void MarkedRow::follow()
 {
     const int marked = m_view.markedPosition();
-    m_item = marked >= 0 && marked < m_rows.count() ? m_rows.itemAt(marked) : -1;
+    if (marked >= 0 && marked < m_rows.count())
+        m_key = m_rows.shownAt(marked).cells.mid(0, keyCells);
+}
+
+int MarkedRow::shownPosition() const
+{
+    if (m_key.isEmpty())
+        return -1;
+    for (int position = 0; position < m_rows.count(); ++position) {
+        const QStringList &cells = m_rows.shownAt(position).cells;
+        if (cells.value(0) == m_key.value(0) && cells.value(1) == m_key.value(1))
+            return position;
+    }
+    return -1;
 }
 
 void MarkedRow::restore(bool wasInView)
 {
     const QAbstractItemModel *model = m_view.model();
-    if (model->rowCount() == 0)
-        return;
-    const int marked = m_item < 0 ? -1 : m_rows.positionOf(m_item);
     QItemSelectionModel *selection = m_view.selectionModel();
+    const int marked = model->rowCount() == 0 ? -1 : shownPosition();
     if (marked < 0) {
-        selection->setCurrentIndex(model->index(0, 0), QItemSelectionModel::NoUpdate);
+        selection->clear();
         return;
     }
     selection->setCurrentIndex(model->index(marked, 0),

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QStringList>
+
 namespace resultlist {
 
 class ReportRows;
 class ReportView;
 
-// The row the user marked, kept by its item, so that a sort which moves the
-// row keeps it marked and current; a rebuild of the rows marks none.
+// The row the user marked last, known by its paper's file and its author, so
+// that a sort or a rebuild that still shows it keeps it marked and current
+// wherever it moves; where the rows no longer hold it, no row is marked or
+// current, so that nothing points at a row that would not act.
 class MarkedRow
 {
 public:
@@ -16,19 +20,19 @@ public:
     // Whether the marked row can be seen in the list's rows.
     bool inView() const;
 
-    // Takes note of the row marked now, after a change of the marking.
+    // Takes note of the row marked now, after a change of the marking; a
+    // rebuild, which leaves none marked, keeps the one marked last.
     void follow();
-    // The rows are rebuilt: their items are other rows.
-    void forget() { m_item = -1; }
     // After the view has the rows anew: marks and makes current the row
-    // marked before, brought to the top unless it was in view; with none, the
-    // first row is current, as keyboard and screen-reader users expect.
+    // marked last, brought to the top unless it was in view.
     void restore(bool wasInView);
 
 private:
+    int shownPosition() const;
+
     ReportView &m_view;
     const ReportRows &m_rows;
-    int m_item = -1;
+    QStringList m_key; // the file and the author cells
 };
 
 } // namespace resultlist

@@ -1,19 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "readernotices.h"
 
+#include "countannouncement.h"
 #include "reportlistcell.h"
 #include "sortannouncement.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QHeaderView>
 #include <QTreeView>
 
 namespace resultlist {
 
+namespace {
+
+constexpr int typingPause = 700; // ms
+
+} // namespace
+
 ReaderNotices::ReaderNotices(QTreeView &list)
     : QObject(&list)
     , m_list(list)
 {
+    m_countDue.setSingleShot(true);
+    connect(&m_countDue, &QTimer::timeout, this, &ReaderNotices::announceRowCount);
     // Queued, so that what readers are told last is what the list now shows.
     connect(this, &ReaderNotices::rowDue, this, &ReaderNotices::announceFocusedRow,
             Qt::QueuedConnection);
@@ -30,6 +40,7 @@ void ReaderNotices::rebuild(const std::function<void()> &replaceRows,
         QAccessible::updateAccessibility(&onList);
     }
     replaceRows();
+    m_list.setAccessibleDescription(rowCountText(m_list.model()->rowCount()));
     // Every cell is a new one: those made for the rows shown before go at
     // once, before the new current row is announced. (The item view itself
     // tells readers that the table's content changed.)
@@ -51,6 +62,34 @@ void ReaderNotices::rebuild(const std::function<void()> &replaceRows,
 void ReaderNotices::focusArrived()
 {
     emit rowDue(QPrivateSignal());
+}
+
+// Nothing is told of a list not shown, as while the window starts.
+void ReaderNotices::tellRowCount()
+{
+    if (m_list.isVisible())
+        m_countDue.start(0);
+}
+
+void ReaderNotices::tellRowCountAfterPause()
+{
+    if (m_list.isVisible())
+        m_countDue.start(typingPause);
+}
+
+QString ReaderNotices::rowCountText(int rows)
+{
+    if (rows == 0)
+        return QStringLiteral("No rows");
+    return rows == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(rows);
+}
+
+// Told on the control the user is on, whose reader follows it.
+void ReaderNotices::announceRowCount()
+{
+    QWidget *focused = QApplication::focusWidget();
+    if (focused && QAccessible::isActive())
+        announceOnControl(*focused, m_list.accessibleDescription());
 }
 
 // The headers of the columns sorted by before and now describe the sort anew.

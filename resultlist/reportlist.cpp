@@ -68,7 +68,6 @@ void ReportList::setColumnWidth(int column, float width)
 void ReportList::clearItems()
 {
     m_model->rows().clear();
-    m_marked.forget();
     changed();
 }
 

@@ -41,8 +41,9 @@ bool asksForMenu(const QKeyEvent &event)
 ReportView::ReportView(QWidget *parent)
     : QTreeView(parent)
     , m_notices(new ReaderNotices(*this))
+    , m_cells(new LegibleCellDelegate(this))
 {
-    setItemDelegate(new LegibleCellDelegate(this));
+    setItemDelegate(m_cells);
     // At fractional and double scales the frame's line leaves part of its
     // width unpainted; the list's own ground fills it, not the window's.
     setBackgroundRole(QPalette::Base);
@@ -82,6 +83,12 @@ int ReportView::markedPosition() const
 bool ReportView::isRowMarked(int position) const
 {
     return position >= 0 && selectionModel()->isRowSelected(position, {});
+}
+
+void ReportView::highlightMatches(const QString &text)
+{
+    m_cells->setMatchText(text);
+    viewport()->update();
 }
 
 void ReportView::chooseRow(int position)
@@ -185,6 +192,11 @@ void ReportView::keyPressEvent(QKeyEvent *event)
         return;
     }
     const int rowBefore = currentIndex().row();
+    if (rowBefore < 0 && movesOrSelects(event->key())) {
+        // With no row current the keys start at the first row, End at the last.
+        chooseRow(event->key() == Qt::Key_End ? model()->rowCount() - 1 : 0);
+        return;
+    }
     const bool markedBefore = isRowMarked(rowBefore);
     QTreeView::keyPressEvent(event);
     // A key that moves or selects chooses the row it leaves current, as a
@@ -199,9 +211,12 @@ void ReportView::focusInEvent(QFocusEvent *event)
 {
     QTreeView::focusInEvent(event);
     // The keyboard bringing the focus in marks and chooses the current row,
-    // the one a screen reader speaks on arriving.
+    // the one a screen reader speaks on arriving. Any other focus leaves no
+    // row current that is not marked, as the item view would make the first.
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
         chooseCurrentRow();
+    else if (!isRowMarked(currentIndex().row()))
+        selectionModel()->clearCurrentIndex();
     m_notices->focusArrived();
 }
 

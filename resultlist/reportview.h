@@ -8,6 +8,7 @@
 
 namespace resultlist {
 
+class LegibleCellDelegate;
 class ReaderNotices;
 
 // The list's view: rows chosen whole, one at a time, where whatever marks a
@@ -35,6 +36,13 @@ public:
     int markedPosition() const;
     bool isRowMarked(int position) const;
 
+    // Highlights the text in the author and title cells that hold it, in any
+    // case; an empty text highlights nothing.
+    void highlightMatches(const QString &text);
+
+    // What screen readers are told of the list.
+    ReaderNotices &readerNotices() { return *m_notices; }
+
 signals:
     void columnClick(int headerIndex);
     void itemClick(const QString &itemText);
@@ -59,14 +67,13 @@ protected:
                           const QItemSelection &deselected) override;
     void focusInEvent(QFocusEvent *event) override;
 
-    ReaderNotices &readerNotices() { return *m_notices; }
-
 private:
     void chooseCurrentRow();
     void emitColumnClick(int logicalIndex);
     QPoint keyboardMenuPoint();
 
     ReaderNotices *m_notices;
+    LegibleCellDelegate *m_cells;
 };
 
 } // namespace resultlist

@@ -19,6 +19,7 @@ TextSearch::TextSearch(const catalogue::Catalogue &state, resultlist::RowWriter 
 
 void TextSearch::Text1_Change()
 {
+    m_list.highlightMatches(m_searchBox.text());
     if (!m_searchBox.text().isEmpty())
         filtersearch();
     else

@@ -67,15 +67,23 @@ window=$(xdotool search --sync --name '^Brevanor 2002$' | head -1)
 xdotool windowfocus --sync "$window"
 heard 0 "Search author or title:"
 
+# How many rows the list shows is told once the typing pauses, once for a word;
+# Orca 43 speaks it as a notification, Orca 48 as an announcement.
+told() { echo "'(notification )?$1\.?'"; }
+count=$(told "([0-9]+ rows?|No rows)")
 typed=$(lines)
 xdotool type --delay 150 media
 heard "$typed" "'a ?'" # Orca 43 adds a blank to an echoed character, later ones do not
+heard "$typed" "$(told "7 rows")"
+sleep 1.5
+[ "$(spoken_since "$typed" | grep -cE "$count")" -eq 1 ] || fail "the count not told once for a word"
+mark=$(lines) && xdotool type --delay 150 qz && heard "$mark" "$(told "No rows")"
 keys Tab "Reset Search"
-key Return # empties the search box again
+key Return && heard "$mark" "$(told "178 rows")" # the box empty again
 keys Tab "Reset Sort Criteria"
 for list in "by track:/All tracks" "by session:/All sessions" "by timeslot:/All timeslots"; do
     keys Tab "${list%/*}" && heard "$mark" "${list#*/}"
-    keys Down "Keynotes"
+    keys Down "Keynotes" && heard "$mark" "$(told "3 rows")"
 done
 spoken_since "$typed" | grep -qE "$row" && fail "a list row was spoken outside the list"
 
@@ -88,9 +96,10 @@ enter_opens_last_spoken() {
 }
 keys Tab "Papers" && heard "$mark" "$row" && enter_opens_last_spoken
 keys Down "$row" Down "$row" && enter_opens_last_spoken
-# Back to a filter, which rebuilds the list, and into the list again.
-keys shift+Tab "by timeslot:" Up "All timeslots" Tab "Papers" && heard "$mark" "$row"
-keys Down "$row"
+# Back to a filter, which rebuilds the list, and into the list again, on the
+# row chosen last, which it still shows (the last of the three).
+keys shift+Tab "by timeslot:" Up "All timeslots" Tab "Papers" && heard "$mark" "'$file\\.'"
+keys Up "$row"
 # The list's menu from the keyboard: sorting by "Title" is spoken, Escape
 # closes the menu and leaves the reader on a row of the list.
 keys Menu "'Open" Up "Sort by" Right "'Open" Down "'Author checked" Down "'Title" Return "sorted ascending"

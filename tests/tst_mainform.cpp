@@ -23,12 +23,17 @@ QImage grabAt(QWidget &widget, qreal scale)
     return image;
 }
 
-// The pixel of `logical` that stands out most from `ground`.
-QColor boldest(const QImage &image, const QRect &logical, const QColor &ground)
+// The device pixels of a rectangle in the window's pixels.
+QRect devicePixels(const QImage &image, const QRect &logical)
 {
     const qreal scale = image.devicePixelRatio();
-    const QRect area((QPointF(logical.topLeft()) * scale).toPoint(),
-                     (QSizeF(logical.size()) * scale).toSize());
+    return {(QPointF(logical.topLeft()) * scale).toPoint(),
+            (QSizeF(logical.size()) * scale).toSize()};
+}
+
+// The pixel of `area` (in device pixels) that stands out most from `ground`.
+QColor boldest(const QImage &image, const QRect &area, const QColor &ground)
+{
     QColor found = ground;
     for (int i = 0; i < area.width() * area.height(); ++i) {
         const QColor pixel =
@@ -36,6 +41,22 @@ QColor boldest(const QImage &image, const QRect &logical, const QColor &ground)
         found = contrastRatio(pixel, ground) > contrastRatio(found, ground) ? pixel : found;
     }
     return found;
+}
+
+// The commonest colour of `area` other than `ground`, and the pixels it spans.
+std::pair<QRect, QColor> markedArea(const QImage &image, const QRect &area, const QColor &ground)
+{
+    std::map<QRgb, QRect> spans;
+    std::map<QRgb, int> counts;
+    for (int i = 0; i < area.width() * area.height(); ++i) {
+        const QPoint at = area.topLeft() + QPoint(i % area.width(), i / area.width());
+        const QRgb pixel = image.pixel(at);
+        spans[pixel] |= QRect(at, QSize(1, 1));
+        counts[pixel] += pixel == ground.rgb() ? 0 : 1;
+    }
+    const auto commonest = std::ranges::max_element(
+        counts, [](const auto &a, const auto &b) { return a.second < b.second; });
+    return {spans[commonest->first], QColor(commonest->first)};
 }
 
 bool near(const QColor &a, const QColor &b)
@@ -176,6 +197,7 @@ void TestMainForm::drawsLegiblyAtEveryScale_data()
     QTest::addColumn<qreal>("scale");
     QTest::addColumn<QColor>("text"); // of the labels, captions and lines on the picture
     QTest::addColumn<QColor>("files");
+    QTest::addColumn<QColor>("match"); // behind searched text; where invalid, any legible one
     const QPalette light = QApplication::palette();
     const QPalette dark(QColor(0x24, 0x24, 0x24)); // a black list
     QPalette adwaitaDark = dark;                   // GTK's dark theme: pure blue at 1.6:1
@@ -183,15 +205,20 @@ void TestMainForm::drawsLegiblyAtEveryScale_data()
     QPalette red = light;
     red.setColor(QPalette::WindowText, QColor(0x80, 0, 0));
     red.setColor(QPalette::ButtonText, QColor(0x80, 0, 0));
-    QTest::newRow("light") << light << 1.0 << QColor(Qt::black) << QColor(Qt::blue);
-    QTest::newRow("light, 150 %") << light << 1.5 << QColor(Qt::black) << QColor(Qt::blue);
-    QTest::newRow("light, 200 %") << light << 2.0 << QColor(Qt::black) << QColor(Qt::blue);
+    const QColor yellow(0xff, 0xdf, 0x5e);
+    QTest::newRow("light") << light << 1.0 << QColor(Qt::black) << QColor(Qt::blue) << yellow;
+    QTest::newRow("light, 150 %") << light << 1.5 << QColor(Qt::black) << QColor(Qt::blue)
+                                  << yellow;
+    QTest::newRow("light, 200 %") << light << 2.0 << QColor(Qt::black) << QColor(Qt::blue)
+                                  << yellow;
     // The least blue at 7:1, where 4.5:1 would take (94, 94, 255) and (123, 123, 255).
-    QTest::newRow("dark") << dark << 1.0 << QColor(Qt::black) << QColor(136, 136, 255);
-    QTest::newRow("dark, 200 %") << dark << 2.0 << QColor(Qt::black) << QColor(136, 136, 255);
+    QTest::newRow("dark") << dark << 1.0 << QColor(Qt::black) << QColor(136, 136, 255) << QColor();
+    QTest::newRow("dark, 200 %") << dark << 2.0 << QColor(Qt::black) << QColor(136, 136, 255)
+                                 << QColor();
     QTest::newRow("Adwaita dark") << adwaitaDark << 1.0 << QColor(Qt::black)
-                                  << QColor(166, 166, 255);
-    QTest::newRow("dark red text") << red << 1.0 << QColor(0x80, 0, 0) << QColor(Qt::blue);
+                                  << QColor(166, 166, 255) << QColor();
+    QTest::newRow("dark red text")
+        << red << 1.0 << QColor(0x80, 0, 0) << QColor(Qt::blue) << yellow;
 }
 
 void TestMainForm::drawsLegiblyAtEveryScale()
@@ -200,8 +227,12 @@ void TestMainForm::drawsLegiblyAtEveryScale()
     QFETCH(qreal, scale);
     QFETCH(QColor, text);
     QFETCH(QColor, files);
+    QFETCH(QColor, match);
     WindowDriver driver;
     QVERIFY(driver.showWindow());
+    resultlist::ReportList *list = driver.list();
+    const QString author = list->cellText(0, 1); // stays first, sorted by author
+    driver.type(author.mid(1, 3));
     const auto restore =
         qScopeGuard([old = QApplication::palette()] { QApplication::setPalette(old); });
     QApplication::setPalette(palette); // as when the desktop's theme changes
@@ -217,18 +248,28 @@ void TestMainForm::drawsLegiblyAtEveryScale()
         const QWidget *control = driver.control(name);
         const int bevel = qobject_cast<const window::PictureButton *>(control) ? 2 : 0;
         const QRect area = control->geometry().adjusted(bevel, bevel, -bevel, -bevel);
-        const QColor drawn = boldest(image, area, blue);
+        const QColor drawn = boldest(image, devicePixels(image, area), blue);
         const bool themes = text == palette.color(QPalette::WindowText);
         QVERIFY2(contrastRatio(drawn, blue) >= legible(themes) && near(drawn, text), name);
     }
-    resultlist::ReportList *list = driver.list();
-    const QRect cell = list->visualRect(list->model()->index(0, 0));
+    const auto cellArea = [&](int column) {
+        const QRect cell = list->visualRect(list->model()->index(0, column));
+        return devicePixels(image,
+                            cell.translated(list->viewport()->mapTo(&driver.form(), QPoint())));
+    };
     const QColor ground = list->palette().color(QPalette::Base);
-    const QColor file =
-        boldest(image, cell.translated(list->viewport()->mapTo(&driver.form(), QPoint())), ground);
+    const QColor file = boldest(image, cellArea(0), ground);
     QVERIFY(contrastRatio(file, ground) >= legible(files == QColor(Qt::blue)));
     QVERIFY(file.blue() - std::max(file.red(), file.green()) >= 64); // blue, however light
     QVERIFY(near(file, files));
+    // The highlight, the commonest colour of the author's cell but the list's
+    // ground, is where the letters typed stand, and they are legible on it.
+    const auto [marked, highlight] = markedArea(image, cellArea(1), ground);
+    const QColor listText = list->palette().color(QPalette::Text);
+    QVERIFY(contrastRatio(highlight, listText) >= 4.5 && (!match.isValid() || highlight == match));
+    QVERIFY(marked.width() > 4 && marked.left() > cellArea(1).left());
+    const QRect inside = marked.adjusted(1, 1, -1, -1); // clear of its blended edges
+    QVERIFY(contrastRatio(boldest(image, inside, highlight), highlight) >= 4.5 * 0.9);
 
     // In device pixels: each line covers its pixel row, and only that.
     const auto at = [&](double x, double y) { return image.pixelColor(int(x), int(y)); };

@@ -30,6 +30,8 @@ private slots:
     void searchIsKeptAcrossFilters();
     void emptyingTheBoxBringsBackTheList_data();
     void emptyingTheBoxBringsBackTheList();
+    void findAndEscapeKeysInEachControl_data();
+    void findAndEscapeKeysInEachControl();
 };
 
 void TestSearch::typedTextNarrowsTheList_data()
@@ -106,6 +108,7 @@ void TestSearch::emptyingTheBoxBringsBackTheList_data()
 {
     QTest::addColumn<int>("key");
     QTest::newRow("Backspace") << int(Qt::Key_Backspace);
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
     QTest::newRow("reset by mouse") << int(Qt::Key_unknown);
     QTest::newRow("reset by Space") << int(Qt::Key_Space);
     QTest::newRow("reset by Enter") << int(Qt::Key_Return);
@@ -121,8 +124,8 @@ void TestSearch::emptyingTheBoxBringsBackTheList()
     m_driver->type("q");
     QVERIFY(m_driver->list()->itemCount() < filtered.size());
     const auto empty = [&] {
-        if (key == Qt::Key_Backspace)
-            QTest::keyClick(m_driver->searchBox(), Qt::Key_Backspace);
+        if (key == Qt::Key_Backspace || key == Qt::Key_Escape)
+            QTest::keyClick(m_driver->searchBox(), Qt::Key(key));
         else
             m_driver->pressButton("Command1", key);
     };
@@ -132,6 +135,48 @@ void TestSearch::emptyingTheBoxBringsBackTheList()
     QCOMPARE(m_driver->state().sessionfilter, 9);
     empty(); // on the empty box, which leaves the list as it is
     QCOMPARE(m_driver->shownRows(), filtered);
+}
+
+void TestSearch::findAndEscapeKeysInEachControl_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("find"); // Ctrl+F, else Escape
+    for (const char *control : {"Text1", "Command1", "Command2", "Combo1", "ListView1"})
+        QTest::addRow("Ctrl+F in %s", control) << QString::fromLatin1(control) << true;
+    // Where the key closes something of its own, that is all it does.
+    for (const char *control : {"Text1", "Command2", "Combo3", "ListView1", "open list", "menu"})
+        QTest::addRow("Escape in %s", control) << QString::fromLatin1(control) << false;
+}
+
+void TestSearch::findAndEscapeKeysInEachControl()
+{
+    QFETCH(QString, control);
+    QFETCH(bool, find);
+    m_driver->type("media");
+    const QList<QStringList> found = m_driver->shownRows();
+    QWidget *target = nullptr;
+    if (control == "open list") {
+        QVERIFY(WindowDriver::openAt(m_driver->tracks(), 2));
+        target = m_driver->tracks()->view();
+    } else if (control == "menu") {
+        QTest::keyClick(m_driver->list(), Qt::Key_Menu);
+        QTRY_VERIFY(m_driver->listMenu()->isVisible());
+        target = m_driver->listMenu();
+    } else {
+        target = m_driver->control(control.toLatin1().constData());
+        target->setFocus();
+    }
+    QTest::keyClick(target, find ? Qt::Key_F : Qt::Key_Escape,
+                    find ? Qt::ControlModifier : Qt::NoModifier);
+    const bool empties = !find && control == "Text1";
+    QCOMPARE(m_driver->searchBox()->text(), empties ? QString() : QStringLiteral("media"));
+    QCOMPARE(m_driver->list()->itemCount(), empties ? 178 : found.size());
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QCOMPARE(m_driver->state().trackfilter, 0);
+    if (find) {
+        QCOMPARE(QApplication::focusWidget(), m_driver->searchBox());
+        QCOMPARE(m_driver->searchBox()->selectedText(), QStringLiteral("media"));
+    }
 }
 
 QTEST_MAIN(TestSearch)

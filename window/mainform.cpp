@@ -61,6 +61,7 @@ MainForm::MainForm(documents::Shell &shell, QWidget *parent)
     , m_filters(m_state, m_rowWriter, {*Combo1, *Combo2, *Combo3}, *Text1, m_search)
     , m_opener(m_state, shell,
                [this](const QString &message, const QString &file) { tellUser(message, file); })
+    , m_searchAids(*this, *Text1, {Combo1, Combo2, Combo3}, *Command1, *Command2, *ListView1)
 {
     createControls();
     nameAndPlaceControls();

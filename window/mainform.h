@@ -2,6 +2,7 @@
 #pragma once
 
 #include "dividingline.h"
+#include "searchaids.h"
 
 #include "catalogue/catalogue.h"
 #include "documents/paperopener.h"
@@ -104,6 +105,7 @@ private:
     selection::TextSearch m_search;
     selection::CategoryFilters m_filters;
     documents::PaperOpener m_opener;
+    SearchAids m_searchAids;
 };
 
 } // namespace window

@@ -158,7 +158,11 @@ public:
         m_sortOrder = m_sortKey == column - 1 ? 1 - m_sortOrder : 0;
         m_sortKey = column - 1;
     }
-    void clickRow(int position) { m_selectedFile = shownRows().at(position).first(); }
+    void clickRow(int position)
+    {
+        m_chosenRow = shownRows().at(position);
+        m_selectedFile = m_chosenRow.first();
+    }
     void open()
     {
         const QString file = m_selectedFile.value_or(QString());
@@ -197,6 +201,11 @@ public:
     const QString &search() const { return m_search; }
     int cursor() const { return m_cursor; }
     std::optional<QString> selectedFile() const { return m_selectedFile; }
+    // The row clicked last, marked and current wherever the list shows it.
+    QStringList markedRow() const
+    {
+        return shownRows().contains(m_chosenRow) ? m_chosenRow : QStringList();
+    }
     int sortKey() const { return m_sortKey; }
     int sortOrder() const { return m_sortOrder; }
     QSize size() const { return m_size; }
@@ -241,6 +250,7 @@ private:
     QString m_search;
     int m_cursor = 0;
     std::optional<QString> m_selectedFile;
+    QStringList m_chosenRow;
     int m_sortKey = 1;
     int m_sortOrder = 0;
     int m_shellAnswer = 42;

@@ -362,10 +362,8 @@ void Session::compareControls(QStringList &wrong)
                      m_model.cursor())
           << differs("selected file", state.selectedfile,
                      selected ? catalogue::Cell(*selected) : catalogue::Cell())
-          << differs("marked row's file",
-                     list->selectionModel()->selectedRows().value(0).data().toString(),
-                     list->selectionModel()->hasSelection() ? selected.value_or(QString())
-                                                            : QString())
+          << differs("marked row", list->markedCells().join(" | "), m_model.markedRow().join(" | "))
+          << differs("current row", list->currentIndex().row(), list->markedPosition())
           << differs("sort key", int(list->sortKey()), m_model.sortKey())
           << differs("sort order", list->sortOrder(), m_model.sortOrder());
 }
