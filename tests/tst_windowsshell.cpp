@@ -24,6 +24,7 @@ private slots:
     void requestsGetTheShellsAnswer();
     void openWithFromTheWindowLeavesTheWindow();
     void paperOpensFromAnotherFolder();
+    void showInFolderAsksTheShell();
 
 private:
     // The file types, where the test registers one of its own.
@@ -135,6 +136,16 @@ void TestWindowsShell::paperOpensFromAnotherFolder()
     QVERIFY(driver.shell.requests[1].code != facts::fileNotFound);
     QCOMPARE(driver.takeNotice(), QString());
     QVERIFY(QDir::setCurrent(m_papers.path()));
+}
+
+// The shell's own folder window shows a document selected, found by its bare
+// name; a missing one is not asked for.
+void TestWindowsShell::showInFolderAsksTheShell()
+{
+    const std::unique_ptr<documents::Shell> shell = documents::createPlatformShell();
+    QVERIFY(createFile(QStringLiteral("47 Über.brevanor-paper")));
+    QVERIFY(shell->showInFolder(QStringLiteral("47 Über.brevanor-paper")) > 32);
+    QCOMPARE(shell->showInFolder(QStringLiteral("missing.brevanor-paper")), facts::fileNotFound);
 }
 
 QTEST_MAIN(TestWindowsShell)
