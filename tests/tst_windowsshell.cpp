@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+#include <windows.h>
+
 class TestWindowsShell : public QObject
 {
     Q_OBJECT
@@ -138,6 +140,29 @@ void TestWindowsShell::paperOpensFromAnotherFolder()
     QVERIFY(QDir::setCurrent(m_papers.path()));
 }
 
+// Closes the shell's windows whose title names the folder; how many it closed.
+int closeWindowsNaming(const QString &folder)
+{
+    struct Search
+    {
+        QString folder;
+        int closed = 0;
+    } search{folder};
+    EnumWindows(
+        [](HWND window, LPARAM found) -> BOOL {
+            auto &search = *reinterpret_cast<Search *>(found);
+            wchar_t title[512] = {};
+            GetWindowTextW(window, title, 511);
+            if (QString::fromWCharArray(title).contains(search.folder)) {
+                PostMessageW(window, WM_CLOSE, 0, 0);
+                ++search.closed;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.closed;
+}
+
 // The shell's own folder window shows a document selected, found by its bare
 // name; a missing one is not asked for.
 void TestWindowsShell::showInFolderAsksTheShell()
@@ -146,6 +171,8 @@ void TestWindowsShell::showInFolderAsksTheShell()
     QVERIFY(createFile(QStringLiteral("47 Über.brevanor-paper")));
     QVERIFY(shell->showInFolder(QStringLiteral("47 Über.brevanor-paper")) > 32);
     QCOMPARE(shell->showInFolder(QStringLiteral("missing.brevanor-paper")), facts::fileNotFound);
+    // The folder's window, in a process of its own, would outlive the test.
+    QTRY_VERIFY(closeWindowsNaming(QDir(m_papers.path()).dirName()) > 0);
 }
 
 QTEST_MAIN(TestWindowsShell)
